@@ -1,0 +1,29 @@
+# The two commands: `make run` builds and plays, `make test` builds and tests.
+# Both install what is missing first (Debian packages, via scripts/install-deps.sh).
+
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/hexbrawl ]; then $(BUILD)/hexbrawl; \
+	else $(BUILD)/hexbrawl-catalogue | less -FX; fi
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD)

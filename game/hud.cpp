@@ -1,0 +1,97 @@
+// The turn display: "END TURN", the ability list and the ability button.
+#include <cstdio>
+#include <string>
+
+#include "game/tform1.h"
+
+namespace hexbrawl {
+
+namespace {
+
+// General floating format: at most 15 significant digits, no trailing zeros.
+std::string general(double v)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", v);
+    std::string s = text;
+    return s == "-0" ? "0" : s;
+}
+
+const char* kindline(std::int32_t kind)
+{
+    switch (kind) {
+    case Ranged: return "Ability Type: Ranged Attack";
+    case Block: return "Ability Type: Block Spell";
+    case Reflect: return "Ability Type: Reflect Spell";
+    case Teleport: return "Ability Type: Teleport";
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
+const Tability* TForm1::selectedability()
+{
+    const int row = controls.SpellPicker.selected;
+    if (row < 0 || !Spellbook::contains(row))
+        return nullptr;
+    return &current().spellbook[row];
+}
+
+void TForm1::EndTurnBtnClick()
+{
+    if (!matchrunning)
+        return;
+    startgame();
+    playwave("button");
+    firstturn = false;
+}
+
+void TForm1::SpellPickerClick()
+{
+    playwave("click");
+    const Tability* a = selectedability();
+    if (!a)
+        return;
+    std::vector<std::string>& info = controls.AbilityInfo;
+    info.clear();
+    info.push_back(a->name);
+    info.emplace_back("-------------");
+    if (const char* k = kindline(a->kind))
+        info.emplace_back(k);
+    info.push_back("Level: " + std::to_string(a->level));
+    info.push_back("Walk Cost: " + std::to_string(a->walkcost));
+    info.push_back("Range: " + general(a->range));
+    info.push_back("Aim: " + general(a->aim));
+    info.push_back("Min Effect: " + std::to_string(a->mineffect));
+    info.push_back("Max Effect: " + std::to_string(a->maxeffect));
+}
+
+void TForm1::AbilityBtnClick()
+{
+    ListBox& list = controls.SpellPicker;
+    if (list.selected < 0 && !list.items.empty())
+        list.selected = 0;
+    if (mode == 0) {
+        const Tability* a = selectedability();
+        if (!a || a->walkcost > current().walk)
+            return;
+        if (firstturn && a->kind == Ranged) {
+            playwave("click");
+            return;
+        }
+        playwave("cast");
+        mode = 1;
+        controls.SpellPickerEnabled = false;
+        controls.SpellPickerColor = FontColor::red;
+        controls.AbilityBtn = "Cancel";
+    } else if (mode == 1) {
+        playwave("click");
+        controls.AbilityBtn = "Use Ability";
+        mode = 0;
+        controls.SpellPickerEnabled = true;
+        controls.SpellPickerColor = FontColor::yellow;
+    }
+}
+
+}  // namespace hexbrawl

@@ -1,0 +1,124 @@
+// The spell shop: the catalogue pages, the spellbook, buying and selling.
+#include <string>
+
+#include "game/tform1.h"
+
+namespace hexbrawl {
+
+namespace {
+const char* kindline(std::int32_t kind)
+{
+    switch (kind) {
+    case Ranged: return "Ranged attack spell.";
+    case Block: return "Block spell.";
+    case Reflect: return "Reflect spell.";
+    case Teleport: return "Teleportation spell.";
+    default: return nullptr;
+    }
+}
+}  // namespace
+
+void TForm1::abilityinfo(std::vector<std::string>& lines, const Tability& a) const
+{
+    lines.clear();
+    lines.push_back("Name: " + a.name);
+    if (const char* k = kindline(a.kind))
+        lines.emplace_back(k);
+    lines.push_back("Level: " + std::to_string(a.level));
+    lines.push_back("Min: " + std::to_string(a.mineffect));
+    lines.push_back("Max: " + std::to_string(a.maxeffect));
+    lines.push_back("Walk Cost: " + std::to_string(a.walkcost));
+    lines.push_back("Range: " + std::to_string(truncate(a.range)));
+    lines.push_back("Aim: " + std::to_string(truncate(a.aim)));
+}
+
+void TForm1::refreshyourlist()
+{
+    controls.Yourlist.clear();
+    for (const Tability& slot : current().spellbook)
+        if (!slot.name.empty())
+            controls.Yourlist.items.push_back(slot.name);
+
+    const int page = controls.MagicType;
+    controls.PurchaseList.clear();
+    for (int i = 1; i <= 100; ++i)
+        controls.PurchaseList.items.push_back(catalog[page * 100 + i - 1].name + "(" + std::to_string(3 * i) + ")");
+}
+
+void TForm1::MagicTypeChange() { refreshyourlist(); }
+
+void TForm1::PurchaseListClick()
+{
+    const int r = controls.PurchaseList.selected;
+    if (r < 0)
+        return;
+    controls.costlbl = "Cost: " + std::to_string(3 * (r + 1));
+    abilityinfo(controls.SpellInfo, catalog[controls.MagicType * 100 + r]);
+}
+
+void TForm1::PurchaseBtnClick()
+{
+    // No row chosen, or no free slot: there is nothing to buy.
+    const int r = controls.PurchaseList.selected;
+    const int n = static_cast<int>(controls.Yourlist.items.size());
+    if (r < 0 || n >= Spellbook::size)
+        return;
+    const Tability& a = catalog[controls.MagicType * 100 + r];
+    const std::int32_t price = 3 * a.level;
+    if (price > controls.PointGauge.value)
+        return;
+    playwave("button");
+    setpoints(controls.PointGauge.value - price);
+    pointscaption();
+    current().spellbook[n] = a;
+    refreshyourlist();
+}
+
+void TForm1::YourlistClick()
+{
+    if (controls.Yourlist.selected < 0)
+        return;
+    controls.SellBtnEnabled = true;
+    sellindex = controls.Yourlist.selected;
+    playwave("click");
+    abilityinfo(controls.SpellInfo, current().spellbook[sellindex]);
+}
+
+void TForm1::SellBtnClick()
+{
+    // A stale row (the editor reopened with "<----" still enabled) sells nothing.
+    if (!controls.Yourlist.hasrow(sellindex)) {
+        controls.SellBtnEnabled = false;
+        playwave("click");
+        return;
+    }
+    const std::string s = controls.Yourlist.items[static_cast<std::size_t>(sellindex)];
+    controls.SellBtnEnabled = false;
+    playwave("click");
+
+    // The refund is the price of the first entry of the shown page with that name.
+    const int page = controls.MagicType;
+    const Tability* entry = nullptr;
+    for (int i = 0; i < 100 && !entry; ++i)
+        if (catalog[page * 100 + i].name == s)
+            entry = &catalog[page * 100 + i];
+    if (!entry)
+        return;
+    setpoints(controls.PointGauge.value + 3 * entry->level);
+    pointscaption();
+
+    Spellbook& book = current().spellbook;
+    for (int j = sellindex; j < Spellbook::last; ++j)
+        book[j] = book[j + 1];
+    Tability& last = book[Spellbook::last];
+    last.name.clear();
+    last.sprite.clear();
+    last.element.clear();
+    last.walkcost = 0;
+    last.range = last.maxrange = last.aim = last.angle = last.x = last.y = 0;
+    last.mineffect = last.maxeffect = 0;
+    last.kind = 0;
+    refreshyourlist();
+}
+
+}  // namespace hexbrawl

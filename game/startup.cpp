@@ -1,0 +1,107 @@
+// Start-up, the title screen, the score report, and the presentation helpers
+// every handler shares.
+#include <string>
+
+#include "game/catalog.h"
+#include "game/tform1.h"
+
+namespace hexbrawl {
+
+TForm1::TForm1(const Ports& ports) : ports_(ports) {}
+
+void TForm1::playwave(std::string_view name)
+{
+    const WaveEntry& wave = findwave(name);
+    ports_.sound.playwave(name, wave);
+}
+
+void TForm1::showpicture(std::string& picturebox, const std::string& name)
+{
+    findimage(name);
+    picturebox = name;
+}
+
+void TForm1::message(MessageKind kind, const std::string& text) { ports_.dialogs.showmessage(kind, text); }
+
+void TForm1::setgametimer(bool enabled)
+{
+    controls.GameTimer = enabled;
+    ports_.timer.setenabled(enabled);
+}
+
+void TForm1::FormCreate()
+{
+    controls.Draw = false;
+    controls.TitleImage = true;
+    controls.PurchaseWindow = false;
+
+    random.seed = ports_.clock.seedvalue();
+
+    // Trees may stand partly or wholly off the arena: nothing clamps them.
+    treecount = random.randomint(20) + 10;
+    for (int i = 1; i <= treecount; ++i) {
+        Tobstacle& tree = obstacles[i];
+        tree.image = "tree" + std::to_string(random.randomint(3) + 1);
+        tree.hits = random.randomint(5) + 5;
+        tree.x = random.randomgauss(375, 200);
+        tree.y = random.randomgauss(375, 200);
+        tree.width = random.randomgauss(50, 5);
+        tree.height = random.randomgauss(50, 6);
+    }
+
+    generatecatalog(catalog, random);
+
+    for (Tplayer& p : players) {
+        p.maxhp = 1;
+        p.hp = 1;
+        p.maxwalk = 1;
+        p.walk = 1;
+        p.spellbook[0] = makestartingability(random);
+    }
+
+    currentplayer = 1;
+    playercount = 1;
+    matchrunning = false;
+    firstturn = true;
+
+    showpicture(controls.WizardPortrait, "forget");
+    controls.Yourlist.clear();
+    gamelevel = 1;
+    controls.lvllbl = "Level: " + std::to_string(gamelevel);
+    controls.Yourlist.items.push_back(players[1].spellbook[0].name);
+
+    // The first listing has a blank before the price; every later refresh has none.
+    controls.PurchaseList.clear();
+    for (int L = 1; L <= 100; ++L)
+        controls.PurchaseList.items.push_back(catalog[L - 1].name + " (" + std::to_string(3 * L) + ")");
+
+    controls.PictureBox.text.clear();
+    controls.PictureBox.items.clear();
+    for (const PictureEntry& e : pictures())
+        if (e.name.starts_with("wizard"))
+            controls.PictureBox.items.emplace_back(e.name);
+
+    controls.SndBox.text.clear();
+    controls.SndBox.items.clear();
+    for (const WaveEntry& e : waves())
+        if (e.name.starts_with("Death"))
+            controls.SndBox.items.emplace_back(e.name);
+}
+
+void TForm1::TitleImageClick()
+{
+    controls.TitleImage = false;
+    controls.PurchaseWindow = true;
+    controls.Draw = true;
+}
+
+void TForm1::FormClose()
+{
+    std::string scores;
+    for (int i = 1; i <= playercount; ++i)
+        scores += players[i].name + " with " + std::to_string(players[i].kills) + " kills.";
+    if (!players[1].name.empty())
+        message(MessageKind::info, "And the scores are: " + scores);
+}
+
+}  // namespace hexbrawl

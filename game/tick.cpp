@@ -1,0 +1,239 @@
+// The game tick: the turn passes when the wizard in turn is spent, abilities fly,
+// clash, fell trees and hurt wizards, rounds end and explosions fade.
+#include <string>
+
+#include "game/tform1.h"
+
+namespace hexbrawl {
+
+std::int32_t TForm1::roll(const Tability& a) { return random.randomint(a.maxeffect - a.mineffect) + a.mineffect; }
+
+void TForm1::removeability(int place)
+{
+    for (int j = place; j < Inplay::last; ++j)
+        inplay[j] = inplay[j + 1];
+    inplay[Inplay::last].name.clear();
+    --inplaycount;
+}
+
+void TForm1::removetree(int place)
+{
+    for (int j = place; j < Obstacles::last; ++j)
+        obstacles[j] = obstacles[j + 1];
+    Tobstacle& last = obstacles[Obstacles::last];
+    last.image.clear();
+    last.x = last.y = 0;
+    --treecount;
+}
+
+void TForm1::makeexplosion(const Tability& a)
+{
+    // With all 25 places live, the last one is overwritten.
+    if (explosioncount < Explosions::last)
+        ++explosioncount;
+    Texplosion& e = explosions[explosioncount];
+    e.x = a.x;
+    e.y = a.y;
+    e.radius = a.level * 5.0;
+    e.element = a.element;
+}
+
+// Clashes of the ability at place `a` with the others. `a` follows the ability
+// when an earlier place is removed. Returns false when the ability is gone.
+bool TForm1::clashes(int& a)
+{
+    for (int j = 1; j <= Inplay::last; ++j) {
+        Tability& A = inplay[a];
+        const Tability& B = inplay[j];
+        if (B.name.empty())
+            continue;
+        const double cx = A.x + A.spritewidth / 2;
+        const double cy = A.y + A.spriteheight / 2;
+        if (!(B.x < cx && cx < B.x + B.spritewidth && B.y < cy && cy < B.y + B.spriteheight))
+            continue;
+        if (j == a || A.element == B.element || !(A.range + 20 < A.maxrange))
+            continue;
+        const std::int32_t ra = roll(A);
+        const std::int32_t rb = roll(B);
+        if (B.kind != Ranged && B.kind != Block && B.kind != Reflect)
+            continue;
+
+        if (ra == rb) {
+            playwave("cancelation");
+            const int other = j > a ? j - 1 : j;
+            removeability(a);
+            removeability(other);
+            return false;
+        }
+        if (B.kind == Reflect && ra < rb) {
+            // The projectile turns back and now belongs to the reflector.
+            playwave("wall");
+            A.dx = -A.dx;
+            A.dy = -A.dy;
+            A.owner = B.owner;
+            continue;
+        }
+        playwave("wall");
+        if (ra > rb) {
+            A.mineffect -= rb;
+            A.maxeffect -= rb;
+            if (B.kind != Reflect) {
+                if (A.mineffect < 0)
+                    A.mineffect = 0;
+                if (A.maxeffect < 1)
+                    A.maxeffect = 1;
+            }
+            removeability(j);
+            if (j < a)
+                --a;
+            continue;  // the ability that moved into place j waits for the next tick
+        }
+        Tability& winner = inplay[j];
+        winner.mineffect -= ra;
+        winner.maxeffect -= ra;
+        if (winner.mineffect < 0)
+            winner.mineffect = 0;
+        if (winner.maxeffect < 1)
+            winner.maxeffect = 1;
+        removeability(a);
+        return false;
+    }
+    return true;
+}
+
+bool TForm1::treehits(int a)
+{
+    for (int t = 1; t <= Obstacles::last; ++t) {
+        const Tability& A = inplay[a];
+        Tobstacle& T = obstacles[t];
+        if (T.image.empty())
+            continue;
+        // The tree counts over the middle three fifths of its width.
+        if (T.x + T.width / 5 < A.x + A.spritewidth && A.x < T.x + 0.8 * T.width && A.y + A.spriteheight > T.y &&
+            T.y + T.height > A.y && A.range + 10 < A.maxrange) {
+            makeexplosion(A);
+            playwave("obstacle");
+            T.hits -= roll(A);
+            if (T.hits <= 0)
+                removetree(t);
+            removeability(a);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TForm1::wizardhits(int a)
+{
+    for (int p = 1; p <= playercount; ++p) {
+        const Tability& A = inplay[a];
+        Tplayer& W = players[p];
+        if (A.x + A.spritewidth > W.x && W.x + 20 > A.x && A.y + A.spriteheight > W.y && W.y + 20 > A.y &&
+            p != A.owner && W.hp > 0) {
+            makeexplosion(A);
+            playwave("obstacle");
+            const std::int32_t d = roll(A);
+            if (d > 0)
+                playwave("hurt");
+            W.hp -= d;  // a negative roll heals, without a cap
+            removeability(a);
+            if (W.hp <= 0) {
+                playwave(W.deathcry);
+                // The kill goes to the wizard whose turn it is, whoever cast.
+                ++current().kills;
+                ++deadcount;
+            }
+            return false;
+        }
+    }
+    return true;
+}
+
+void TForm1::roundend()
+{
+    ++gamelevel;
+    controls.lvllbl = "Level: " + std::to_string(gamelevel);
+    setgametimer(false);
+    if (matchrunning) {
+        // The wizard left standing wins; only when nobody stands is it the one in turn.
+        int standing = 0;
+        int winner = currentplayer;
+        for (int p = 1; p <= playercount; ++p)
+            if (players[p].hp > 0) {
+                ++standing;
+                winner = p;
+            }
+        if (standing != 1)
+            winner = currentplayer;
+        message(MessageKind::info, "Player :" + players[winner].name + " won this round!");
+    }
+    controls.PurchaseWindow = true;
+    deadcount = 0;
+    loadeditor(false);
+    matchrunning = false;
+}
+
+void TForm1::decayexplosions()
+{
+    // Each explosion live when the decay begins loses 1 once; the one that moves
+    // into a removed place is decayed next.
+    int e = 1;
+    while (e <= explosioncount) {
+        explosions[e].radius -= 1;
+        if (explosions[e].radius <= 0) {
+            for (int j = e; j < explosioncount; ++j)
+                explosions[j] = explosions[j + 1];
+            --explosioncount;
+        } else {
+            ++e;
+        }
+    }
+}
+
+void TForm1::GameTimerTimer()
+{
+    if (current().hp < 1)
+        current().walk = 0;
+
+    int flying = 0;
+    for (const Tability& a : inplay)
+        if (!a.name.empty() && a.kind == Ranged && a.range >= 0)
+            ++flying;
+    if (current().walk <= 0 && flying == 0) {
+        startgame();
+        firstturn = false;
+    }
+
+    const Tplayer& w = current();
+    walkreadout();
+    controls.HPlbl = "Hp: " + std::to_string(w.hp) + " / " + std::to_string(w.maxhp);
+    controls.HealthPie = static_cast<int>(static_cast<std::int64_t>(w.hp) * 100 / w.maxhp);
+
+    // After an ability, the scan goes on with the place after the one where its
+    // processing began, whatever moved since.
+    for (int k = 1; k <= Inplay::last; ++k) {
+        if (inplay[k].name.empty())
+            continue;
+        int a = k;
+        Tability& A = inplay[a];
+        if (A.kind == Ranged)
+            A.range -= 1;
+        A.x += A.dx;
+        A.y += A.dy;
+        if (A.x > 750 || A.x < 0 || A.y > 750 || A.y < 0)
+            A.range = 0;
+        if (A.range <= 0) {
+            removeability(a);
+            continue;
+        }
+        if (clashes(a) && treehits(a))
+            wizardhits(a);
+    }
+
+    if (deadcount >= playercount - 1 && playercount != 1)
+        roundend();
+    decayexplosions();
+    DrawScreen();
+}
+
+}  // namespace hexbrawl

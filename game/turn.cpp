@@ -1,0 +1,109 @@
+// The turn start: the arena's upkeep between turns and the hand-over to the next
+// wizard. It is the only way the turn passes.
+#include <string>
+
+#include "game/tform1.h"
+
+namespace hexbrawl {
+
+void TForm1::startgame()
+{
+    // The turn passes only when nothing flies.
+    for (const Tability& a : inplay)
+        if (!a.name.empty() && a.kind == Ranged)
+            return;
+
+    setgametimer(false);
+
+    // Trees grow and heal; the growth steps shrink as a tree gets bigger.
+    for (int i = 1; i <= treecount; ++i) {
+        Tobstacle& t = obstacles[i];
+        if (truncate(t.width) > 99)
+            t.width = 99;
+        if (truncate(t.height) > 119)
+            t.height = 119;
+        if (random.randomint(100 - truncate(t.width)) > 48 && t.width < 45)
+            t.width = t.width + 100 / t.width;
+        if (random.randomint(120 - truncate(t.height)) > 47 && t.height < 55)
+            t.height = t.height + 111 / t.height;
+        if (random.randomint(50) > 48 && t.hits < 25)
+            ++t.hits;
+    }
+
+    // A sapling, 7 times in 100, while there is room.
+    if (random.randomint(100) > 92 && treecount != Obstacles::last) {
+        ++treecount;
+        Tobstacle& t = obstacles[treecount];
+        t.image = "tree" + std::to_string(random.randomint(3) + 1);
+        t.hits = random.randomint(3) + 2;
+        t.x = random.randomgauss(375, 200);
+        t.y = random.randomgauss(375, 200);
+        t.width = random.randomgauss(5, 1);
+        t.height = random.randomgauss(10, 3);
+    }
+
+    // Lasting abilities fade; the one that moves down into a faded place waits
+    // for the next turn start.
+    for (int i = 1; i <= Inplay::last; ++i) {
+        const Tability& a = inplay[i];
+        if (a.name.empty() || (a.kind != Block && a.kind != Reflect && a.kind != Teleport))
+            continue;
+        if (random.randomint(100) < a.range) {
+            for (int j = i; j < Inplay::last; ++j)
+                inplay[j] = inplay[j + 1];
+            Tability& last = inplay[Inplay::last];
+            last.name.clear();
+            last.x = last.y = 0;
+            last.mineffect = last.maxeffect = 0;
+            --inplaycount;
+        }
+    }
+
+    controls.SpellPickerEnabled = true;
+    controls.AbilityBtn = "Use Ability";
+
+    // Only one dead wizard is passed over; a second one in a row gets the turn and
+    // loses it at the next tick.
+    if (currentplayer >= playercount)
+        currentplayer = 0;
+    ++currentplayer;
+    if (players[currentplayer].hp <= 0 && currentplayer <= playercount)
+        ++currentplayer;
+    if (currentplayer > playercount)
+        currentplayer = 1;
+
+    Tplayer& w = current();
+    w.walk = w.maxwalk;
+    mode = 0;
+
+    controls.Caption = w.name + " is moving...";
+    message(MessageKind::info, "Player " + w.name + " its your turn.");
+    controls.namelbl = w.name;
+    walkreadout();
+    controls.HPlbl = "HP: " + std::to_string(w.hp) + " / " + std::to_string(w.maxhp);
+    controls.HealthPie = static_cast<int>(static_cast<std::int64_t>(w.hp) * 100 / w.maxhp);
+    locationreadout();
+    showpicture(controls.Portrait, w.portrait);
+    controls.SpellPicker.clear();
+    for (const Tability& slot : w.spellbook)
+        if (!slot.name.empty())
+            controls.SpellPicker.items.push_back(slot.name);
+
+    if (matchrunning)
+        setgametimer(true);
+}
+
+void TForm1::walkreadout()
+{
+    const Tplayer& w = current();
+    controls.WalkLbl = "Walk: " + std::to_string(w.walk) + " / " + std::to_string(w.maxwalk);
+    controls.Walkpie = static_cast<int>(static_cast<std::int64_t>(w.walk) * 100 / w.maxwalk);
+}
+
+void TForm1::locationreadout()
+{
+    const Tplayer& w = current();
+    controls.LocationLbl = "(" + std::to_string(truncate(w.x)) + "," + std::to_string(truncate(w.y)) + ")";
+}
+
+}  // namespace hexbrawl

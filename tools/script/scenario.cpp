@@ -1,0 +1,489 @@
+#include "tools/script/scenario.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <stdexcept>
+
+#include "game/input.h"
+#include "tools/script/json.h"
+
+namespace hexbrawl {
+
+struct Session::Recorders final : Sound, Dialogs, Clock {
+    std::vector<RecordedMessage> messages;
+    std::vector<std::string> sounds;
+    std::uint32_t seed = 0;
+    NullSurface nullsurface;
+    NullTimer timer;
+
+    void playwave(std::string_view asnamed, const WaveEntry&) override { sounds.emplace_back(asnamed); }
+    void showmessage(MessageKind kind, const std::string& text) override { messages.push_back({kind, text}); }
+    std::uint32_t seedvalue() override { return seed; }
+};
+
+Session::Session(Surface* surface) : recorders_(std::make_unique<Recorders>())
+{
+    Recorders& r = *recorders_;
+    form_ = std::make_unique<TForm1>(Ports{surface ? *surface : r.nullsurface, r, r, r.timer, r});
+}
+
+Session::~Session() = default;
+
+const std::vector<RecordedMessage>& Session::messages() const { return recorders_->messages; }
+const std::vector<std::string>& Session::sounds() const { return recorders_->sounds; }
+
+template <typename F>
+void Session::guarded(F&& action)
+{
+    try {
+        action();
+    } catch (const LookupError& e) {
+        recorders_->messages.push_back({MessageKind::error, e.what()});
+    }
+}
+
+void Session::start(std::uint32_t seed)
+{
+    recorders_->seed = seed;
+    guarded([&] { form_->FormCreate(); });
+}
+
+void Session::click(Control control)
+{
+    guarded([&] { input::click(*form_, control); });
+}
+
+void Session::set(Control control, const std::string& text)
+{
+    guarded([&] { input::settext(*form_, control, text); });
+}
+
+void Session::select(Control control, int row)
+{
+    guarded([&] { input::select(*form_, control, row); });
+}
+
+void Session::press(int x, int y)
+{
+    guarded([&] { input::press(*form_, x, y); });
+}
+
+void Session::tick(int periods)
+{
+    // Each period is an event of its own: a failed look-up abandons that tick only.
+    for (int i = 0; i < periods && form_->controls.GameTimer; ++i)
+        guarded([&] { input::tick(*form_); });
+}
+
+void Session::close()
+{
+    guarded([&] { form_->FormClose(); });
+}
+
+namespace {
+
+void writeability(JsonWriter& j, const Tability& a, int slot)
+{
+    j.beginobject();
+    j.key("level").value(a.level);
+    j.key("name").value(a.name);
+    j.key("walkcost").value(a.walkcost);
+    j.key("range").value(a.range);
+    j.key("maxrange").value(a.maxrange);
+    j.key("aim").value(a.aim);
+    j.key("owner").value(a.owner);
+    j.key("angle").value(a.angle);
+    j.key("x").value(a.x);
+    j.key("y").value(a.y);
+    j.key("dx").value(a.dx);
+    j.key("dy").value(a.dy);
+    j.key("spritewidth").value(a.spritewidth);
+    j.key("spriteheight").value(a.spriteheight);
+    j.key("mineffect").value(a.mineffect);
+    j.key("maxeffect").value(a.maxeffect);
+    j.key("sprite").value(a.sprite);
+    j.key("element").value(a.element);
+    j.key("kind").value(a.kind);
+    if (slot >= 0)
+        j.key("slot").value(static_cast<std::int64_t>(slot));
+    j.endobject();
+}
+
+void writelist(JsonWriter& j, const std::vector<std::string>& lines)
+{
+    j.beginarray();
+    for (const std::string& s : lines)
+        j.value(s);
+    j.endarray();
+}
+
+void writelistbox(JsonWriter& j, const ListBox& list)
+{
+    j.key("items");
+    writelist(j, list.items);
+    j.key("selected").value(static_cast<std::int64_t>(list.selected));
+}
+
+void writeedit(JsonWriter& j, std::string_view name, const EditBox& box)
+{
+    j.key(name).beginobject();
+    j.key("text").value(box.text);
+    j.key("enabled").value(box.enabled);
+    j.endobject();
+}
+
+void writeflag(JsonWriter& j, std::string_view name, std::string_view flag, bool value)
+{
+    j.key(name).beginobject().key(flag).value(value).endobject();
+}
+
+void writecontrols(JsonWriter& j, const Controls& c)
+{
+    j.beginobject();
+    j.key("Caption").value(c.Caption);
+    writeflag(j, "TitleImage", "visible", c.TitleImage);
+    writeflag(j, "Draw", "visible", c.Draw);
+    writeflag(j, "PurchaseWindow", "visible", c.PurchaseWindow);
+    writeflag(j, "GameTimer", "enabled", c.GameTimer);
+    j.key("lvllbl").value(c.lvllbl);
+    j.key("namelbl").value(c.namelbl);
+    j.key("LocationLbl").value(c.LocationLbl);
+    j.key("WalkLbl").value(c.WalkLbl);
+    j.key("HPlbl").value(c.HPlbl);
+    j.key("costlbl").value(c.costlbl);
+    j.key("glLabel2").value(c.glLabel2);
+    j.key("Walkpie").value(static_cast<std::int64_t>(c.Walkpie));
+    j.key("HealthPie").value(static_cast<std::int64_t>(c.HealthPie));
+    j.key("Portrait").value(c.Portrait);
+    j.key("WizardPortrait").value(c.WizardPortrait);
+    j.key("AbilityBtn").value(c.AbilityBtn);
+    j.key("AbilityInfo");
+    writelist(j, c.AbilityInfo);
+    j.key("SpellInfo");
+    writelist(j, c.SpellInfo);
+    j.key("SpellPicker").beginobject();
+    writelistbox(j, c.SpellPicker);
+    j.key("enabled").value(c.SpellPickerEnabled);
+    j.key("color").value(c.SpellPickerColor == FontColor::red ? "red" : "yellow");
+    j.endobject();
+    j.key("PurchaseList").beginobject();
+    writelistbox(j, c.PurchaseList);
+    j.endobject();
+    j.key("Yourlist").beginobject();
+    writelistbox(j, c.Yourlist);
+    j.endobject();
+    j.key("MagicType").value(static_cast<std::int64_t>(c.MagicType));
+    writeflag(j, "SellBtn", "enabled", c.SellBtnEnabled);
+    writeedit(j, "PlayerCountSpinner", c.PlayerCountSpinner);
+    writeedit(j, "PlayerNameEd", c.PlayerNameEd);
+    writeedit(j, "PictureBox", c.PictureBox);
+    writeedit(j, "SndBox", c.SndBox);
+    writeedit(j, "HealthPicker", c.HealthPicker);
+    writeedit(j, "ManaPicker", c.ManaPicker);
+    j.key("PointGauge").beginobject();
+    j.key("value").value(static_cast<std::int64_t>(c.PointGauge.value));
+    j.key("max").value(static_cast<std::int64_t>(c.PointGauge.max));
+    j.endobject();
+    j.endobject();
+}
+
+const char* kindname(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::info: return "info";
+    case MessageKind::warning: return "warning";
+    case MessageKind::error: return "error";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string Session::state()
+{
+    const TForm1& f = *form_;
+    JsonWriter j;
+    j.beginobject();
+    j.key("seed").value(f.random.seed);
+    j.key("currentplayer").value(f.currentplayer);
+    j.key("playercount").value(f.playercount);
+    j.key("sellindex").value(f.sellindex);
+    j.key("matchrunning").value(f.matchrunning);
+    j.key("mode").value(f.mode);
+    j.key("inplaycount").value(f.inplaycount);
+    j.key("treecount").value(f.treecount);
+    j.key("gamelevel").value(f.gamelevel);
+    j.key("deadcount").value(f.deadcount);
+    j.key("explosioncount").value(f.explosioncount);
+    j.key("firstturn").value(f.firstturn);
+
+    j.key("players").beginarray();
+    for (const Tplayer& p : f.players) {
+        j.beginobject();
+        j.key("name").value(p.name);
+        j.key("kills").value(p.kills);
+        j.key("x").value(p.x);
+        j.key("y").value(p.y);
+        j.key("hp").value(p.hp);
+        j.key("maxhp").value(p.maxhp);
+        j.key("walk").value(p.walk);
+        j.key("maxwalk").value(p.maxwalk);
+        j.key("deathcry").value(p.deathcry);
+        j.key("portrait").value(p.portrait);
+        j.key("spellbook").beginarray();
+        for (int s = Spellbook::first; s <= Spellbook::last; ++s)
+            if (!p.spellbook[s].name.empty())
+                writeability(j, p.spellbook[s], s);
+        j.endarray();
+        j.endobject();
+    }
+    j.endarray();
+
+    j.key("inplay").beginarray();
+    for (int i = Inplay::first; i <= Inplay::last; ++i)
+        if (!f.inplay[i].name.empty())
+            writeability(j, f.inplay[i], i);
+    j.endarray();
+
+    j.key("obstacles").beginarray();
+    for (int i = Obstacles::first; i <= Obstacles::last; ++i) {
+        const Tobstacle& t = f.obstacles[i];
+        if (t.image.empty())
+            continue;
+        j.beginobject();
+        j.key("slot").value(static_cast<std::int64_t>(i));
+        j.key("x").value(t.x);
+        j.key("y").value(t.y);
+        j.key("width").value(t.width);
+        j.key("height").value(t.height);
+        j.key("hits").value(t.hits);
+        j.key("image").value(t.image);
+        j.endobject();
+    }
+    j.endarray();
+
+    j.key("explosions").beginarray();
+    for (int e = 1; e <= f.explosioncount && Explosions::contains(e); ++e) {
+        const Texplosion& x = f.explosions[e];
+        j.beginobject();
+        j.key("x").value(x.x);
+        j.key("y").value(x.y);
+        j.key("element").value(x.element);
+        j.key("radius").value(x.radius);
+        j.endobject();
+    }
+    j.endarray();
+
+    j.key("terrain").beginarray();
+    for (int c = 1; c <= 38; ++c) {
+        std::string column;
+        for (int r = 1; r <= 38; ++r) {
+            const std::string& tile = f.terrain[c][r];
+            column += tile == "grass1" ? '1' : tile == "grass2" ? '2' : tile == "grass3" ? '3' : '.';
+        }
+        j.value(column);
+    }
+    j.endarray();
+
+    j.key("frames").value(static_cast<std::uint64_t>(f.frames));
+
+    j.key("messages").beginarray();
+    for (const RecordedMessage& m : recorders_->messages) {
+        j.beginobject();
+        j.key("kind").value(kindname(m.kind));
+        j.key("text").value(m.text);
+        j.endobject();
+    }
+    j.endarray();
+    j.key("sounds");
+    writelist(j, recorders_->sounds);
+
+    j.key("controls");
+    writecontrols(j, f.controls);
+    j.endobject();
+
+    recorders_->messages.clear();
+    recorders_->sounds.clear();
+    return j.text();
+}
+
+std::string Session::catalogjson() const
+{
+    JsonWriter j;
+    j.beginarray();
+    for (const Tability& a : form_->catalog)
+        writeability(j, a, -1);
+    j.endarray();
+    return j.text();
+}
+
+namespace {
+
+std::int64_t number(std::string_view word, std::int64_t lo, std::int64_t hi, const char* what)
+{
+    std::int64_t v = 0;
+    const char* first = word.data();
+    const char* last = word.data() + word.size();
+    const auto [ptr, ec] = std::from_chars(first, last, v);
+    if (word.empty() || ec != std::errc() || ptr != last || word.front() == '+')
+        throw std::invalid_argument(std::string(what) + " is not a decimal integer: '" + std::string(word) + "'");
+    if (v < lo || v > hi)
+        throw std::invalid_argument(std::string(what) + " " + std::string(word) + " is out of range " +
+                                    std::to_string(lo) + ".." + std::to_string(hi));
+    return v;
+}
+
+std::vector<std::string_view> splitwords(std::string_view line)
+{
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t blank = line.find(' ', start);
+        words.push_back(line.substr(start, blank == std::string_view::npos ? std::string_view::npos : blank - start));
+        if (blank == std::string_view::npos)
+            break;
+        start = blank + 1;
+    }
+    return words;
+}
+
+Control controlfor(std::string_view name, input::Action action, const char* verb)
+{
+    const std::optional<Control> c = controlbyname(name);
+    if (!c || input::actionof(*c) != action)
+        throw std::invalid_argument("'" + std::string(verb) + "' knows no control '" + std::string(name) + "'");
+    return *c;
+}
+
+void wordcount(const std::vector<std::string_view>& words, std::size_t n, const char* usage)
+{
+    if (words.size() != n)
+        throw std::invalid_argument(std::string("expected '") + usage + "'");
+    for (std::string_view w : words)
+        if (w.empty())
+            throw std::invalid_argument(std::string("words are separated by single blanks: '") + usage + "'");
+}
+
+}  // namespace
+
+std::optional<Command> parseline(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#')
+        return std::nullopt;
+
+    const std::size_t blank = line.find(' ');
+    const std::string_view verb = line.substr(0, blank);
+    Command c{};
+    if (verb == "set") {
+        // TEXT is the rest of the line after the blank that follows NAME, as it stands.
+        if (blank == std::string_view::npos)
+            throw std::invalid_argument("expected 'set NAME TEXT'");
+        const std::string_view rest = line.substr(blank + 1);
+        const std::size_t split = rest.find(' ');
+        const std::string_view name = rest.substr(0, split);
+        if (name.empty())
+            throw std::invalid_argument("expected 'set NAME TEXT'");
+        c.verb = Command::Verb::set;
+        c.control = controlfor(name, input::Action::settext, "set");
+        c.text = split == std::string_view::npos ? std::string() : std::string(rest.substr(split + 1));
+        return c;
+    }
+
+    const std::vector<std::string_view> words = splitwords(line);
+    if (verb == "start") {
+        wordcount(words, 2, "start SEED");
+        c.verb = Command::Verb::start;
+        c.a = number(words[1], 0, 4294967295LL, "SEED");
+    } else if (verb == "click") {
+        wordcount(words, 2, "click NAME");
+        c.verb = Command::Verb::click;
+        c.control = controlfor(words[1], input::Action::click, "click");
+    } else if (verb == "select") {
+        wordcount(words, 3, "select NAME ROW");
+        c.verb = Command::Verb::select;
+        c.control = controlfor(words[1], input::Action::select, "select");
+        if (*c.control == Control::MagicType)
+            c.a = number(words[2], 0, 3, "tab");
+        else
+            c.a = number(words[2], INT32_MIN, INT32_MAX, "ROW");
+    } else if (verb == "press") {
+        wordcount(words, 3, "press X Y");
+        c.verb = Command::Verb::press;
+        c.a = number(words[1], 0, 749, "X");
+        c.b = number(words[2], 0, 749, "Y");
+    } else if (verb == "tick") {
+        wordcount(words, 2, "tick N");
+        c.verb = Command::Verb::tick;
+        c.a = number(words[1], 1, INT32_MAX, "N");
+    } else if (verb == "close" || verb == "state" || verb == "catalog") {
+        wordcount(words, 1, std::string(verb).c_str());
+        c.verb = verb == "close" ? Command::Verb::close : verb == "state" ? Command::Verb::state : Command::Verb::catalog;
+    } else {
+        throw std::invalid_argument("unknown command '" + std::string(verb) + "'");
+    }
+    return c;
+}
+
+int runscript(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    Session session;
+    std::string line;
+    int number = 0;
+    bool started = false;
+    bool closed = false;
+    try {
+        while (std::getline(in, line)) {
+            ++number;
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            std::optional<Command> command;
+            try {
+                command = parseline(line);
+                if (!command)
+                    continue;
+                if (closed)
+                    throw std::invalid_argument("nothing may follow 'close'");
+                if (command->verb == Command::Verb::start && started)
+                    throw std::invalid_argument("'start' may come only once");
+                if (command->verb != Command::Verb::start && !started)
+                    throw std::invalid_argument("the script must begin with 'start SEED'");
+            } catch (const std::invalid_argument& e) {
+                out.flush();
+                err << "line " << number << ": " << e.what() << '\n';
+                return 2;
+            }
+            const Command& c = *command;
+            switch (c.verb) {
+            case Command::Verb::start:
+                started = true;
+                session.start(static_cast<std::uint32_t>(c.a));
+                break;
+            case Command::Verb::click: session.click(*c.control); break;
+            case Command::Verb::set: session.set(*c.control, c.text); break;
+            case Command::Verb::select: session.select(*c.control, static_cast<int>(c.a)); break;
+            case Command::Verb::press: session.press(static_cast<int>(c.a), static_cast<int>(c.b)); break;
+            case Command::Verb::tick: session.tick(static_cast<int>(c.a)); break;
+            case Command::Verb::close:
+                closed = true;
+                session.close();
+                break;
+            case Command::Verb::state: out << session.state() << '\n'; break;
+            case Command::Verb::catalog: out << session.catalogjson() << '\n'; break;
+            }
+        }
+        if (!started) {
+            err << "line " << (number == 0 ? 1 : number) << ": the script holds no command\n";
+            return 2;
+        }
+    } catch (const std::exception& e) {
+        out.flush();
+        err << "hexbrawl-script: " << e.what() << '\n';
+        return 1;
+    }
+    out.flush();
+    return out ? 0 : 1;
+}
+
+}  // namespace hexbrawl
