@@ -33,6 +33,12 @@ Session::~Session() = default;
 const std::vector<RecordedMessage>& Session::messages() const { return recorders_->messages; }
 const std::vector<std::string>& Session::sounds() const { return recorders_->sounds; }
 
+void Session::clearrecords()
+{
+    recorders_->messages.clear();
+    recorders_->sounds.clear();
+}
+
 template <typename F>
 void Session::guarded(F&& action)
 {
@@ -303,8 +309,7 @@ std::string Session::state()
     writecontrols(j, f.controls);
     j.endobject();
 
-    recorders_->messages.clear();
-    recorders_->sounds.clear();
+    clearrecords();
     return j.text();
 }
 

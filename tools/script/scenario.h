@@ -48,6 +48,8 @@ public:
     const TForm1& form() const { return *form_; }
     const std::vector<RecordedMessage>& messages() const;
     const std::vector<std::string>& sounds() const;
+    // Forgets the messages and sounds recorded so far.
+    void clearrecords();
 
 private:
     struct Recorders;
