@@ -1,0 +1,113 @@
+#include "ui/binding.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include "ui/widgets/panels.h"
+#include "ui/widgets/spinedit.h"
+
+namespace hexbrawl::ui {
+
+namespace {
+QStringList qlines(const std::vector<std::string>& lines) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) list.push_back(qtext(line));
+    return list;
+}
+}  // namespace
+
+void bindvisible(QWidget* widget, bool visible) {
+    if (widget->isVisibleTo(widget->parentWidget()) != visible) widget->setVisible(visible);
+}
+
+void bindenabled(QWidget* widget, bool enabled) {
+    if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
+}
+
+void bindtext(QLabel* label, const std::string& text) {
+    QString q = qtext(text);
+    if (label->text() == q) return;
+    label->setText(q);
+    label->adjustSize();
+}
+
+void bindtext(QLineEdit* edit, const EditBox& box) {
+    QString q = qtext(box.text);
+    if (edit->text() != q) {
+        QSignalBlocker block(edit);
+        edit->setText(q);
+    }
+    bindenabled(edit, box.enabled);
+}
+
+void bindtext(SpinEdit* spin, const EditBox& box) {
+    {
+        QSignalBlocker block(spin->edit());
+        spin->settext(qtext(box.text));
+    }
+    bindenabled(spin, box.enabled);
+}
+
+void bindbox(QComboBox* combo, const EditBox& box) {
+    QSignalBlocker block(combo);
+    QSignalBlocker blockedit(combo->lineEdit());
+    bool same = combo->count() == static_cast<int>(box.items.size());
+    for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == qtext(box.items[static_cast<std::size_t>(i)]);
+    if (!same) {
+        combo->clear();
+        for (const std::string& item : box.items) combo->addItem(qtext(item));
+        combo->setCurrentIndex(-1);
+    }
+    QString q = qtext(box.text);
+    if (combo->currentText() != q) combo->setEditText(q);
+    bindenabled(combo, box.enabled);
+}
+
+void bindlist(QListWidget* list, const ListBox& box, std::vector<std::string>& shown) {
+    QSignalBlocker block(list);
+    if (shown != box.items) {
+        list->clear();
+        list->addItems(qlines(box.items));
+        shown = box.items;
+    }
+    int row = box.hasrow(box.selected) ? box.selected : -1;
+    if (list->currentRow() != row || (row >= 0 && !list->item(row)->isSelected())) {
+        if (row < 0) {
+            list->setCurrentRow(-1);
+            list->clearSelection();
+        } else {
+            list->setCurrentRow(row);
+        }
+    }
+}
+
+void bindlines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std::vector<std::string>& shown) {
+    if (shown == lines) return;
+    memo->setPlainText(qlines(lines).join(QLatin1Char('\n')));
+    shown = lines;
+}
+
+void bindgauge(QProgressBar* bar, const Gauge& gauge) {
+    // A maximum of 0 would turn the bar into a busy indicator.
+    int max = gauge.max > 0 ? gauge.max : 1;
+    int value = gauge.max > 0 ? gauge.value : 0;
+    if (bar->maximum() != max) bar->setRange(0, max);
+    if (bar->value() != value) bar->setValue(value);
+}
+
+void bindpie(PieGauge* pie, int progress) { pie->setprogress(progress); }
+
+void bindpage(QTabBar* tabs, int page) {
+    if (tabs->currentIndex() == page) return;
+    QSignalBlocker block(tabs);
+    tabs->setCurrentIndex(page);
+}
+
+}  // namespace hexbrawl::ui

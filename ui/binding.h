@@ -1,0 +1,43 @@
+// Copying the controls model to the widgets: each setter changes a widget only when
+// it shows something else, with its signals blocked, so that nothing the program
+// sets is mistaken for a player's action.
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <vector>
+
+#include "game/controls.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QTabBar;
+class QWidget;
+
+namespace hexbrawl::ui {
+
+class PieGauge;
+class SpinEdit;
+
+inline QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+void bindvisible(QWidget* widget, bool visible);
+void bindenabled(QWidget* widget, bool enabled);
+void bindtext(QLabel* label, const std::string& text);
+void bindtext(QLineEdit* edit, const EditBox& box);
+void bindtext(SpinEdit* spin, const EditBox& box);
+void bindbox(QComboBox* combo, const EditBox& box);
+// `shown` remembers the rows last put into the list, so that an unchanged list of
+// a hundred rows costs one comparison per event.
+void bindlist(QListWidget* list, const ListBox& box, std::vector<std::string>& shown);
+void bindlines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std::vector<std::string>& shown);
+void bindgauge(QProgressBar* bar, const Gauge& gauge);
+void bindpie(PieGauge* pie, int progress);
+void bindpage(QTabBar* tabs, int page);
+
+}  // namespace hexbrawl::ui

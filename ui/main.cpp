@@ -1,0 +1,30 @@
+// Hexbrawl: the window.
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "ui/display.h"
+#include "ui/mainwindow.h"
+
+int main(int argc, char** argv) {
+    std::string program = argc > 0 ? argv[0] : "hexbrawl";
+    if (auto missing = hexbrawl::ui::missingdisplay([](const char* name) -> const char* { return std::getenv(name); }, program)) {
+        std::fprintf(stderr, "%s\n", missing->c_str());
+        return 1;
+    }
+    // Whole device pixels per arena pixel, so that the pixel art stays crisp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Hexbrawl");
+    try {
+        hexbrawl::ui::MainWindow window;
+        window.show();
+        window.activateWindow();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s\n", program.c_str(), error.what());
+        return 1;
+    }
+}

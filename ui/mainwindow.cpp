@@ -1,0 +1,338 @@
+#include "ui/mainwindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolButton>
+
+#include <chrono>
+
+#include "game/input.h"
+#include "game/tform1.h"
+#include "present/imagebank.h"
+#include "present/qt/qtdialogs.h"
+#include "present/qt/qtgametimer.h"
+#include "present/qt/qtsound.h"
+#include "ui/binding.h"
+#include "ui/pictures.h"
+#include "ui/widgets/arenaview.h"
+#include "ui/widgets/factory.h"
+#include "ui/widgets/listpicks.h"
+#include "ui/widgets/panels.h"
+#include "ui/widgets/spinedit.h"
+#include "ui/widgets/toolwindow.h"
+
+namespace hexbrawl::ui {
+
+namespace {
+
+// The time of day in UTC, in milliseconds since midnight.
+class DayClock final : public Clock {
+public:
+    std::uint32_t seedvalue() override {
+        using namespace std::chrono;
+        auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+        return static_cast<std::uint32_t>(now % (24 * 60 * 60 * 1000));
+    }
+};
+
+const QColor silver(0xC0, 0xC0, 0xC0);
+const QColor maroon(0x80, 0x00, 0x00);
+const QColor orange(0xFF, 0x80, 0x00);
+const QColor yellow(0xFF, 0xFF, 0x00);
+const QColor red(0xFF, 0x00, 0x00);
+const QColor lime(0x00, 0xFF, 0x00);
+const QColor green(0x00, 0x80, 0x00);
+const QColor blue(0x00, 0x00, 0xFF);
+
+constexpr QPoint arenaplace(152, 0);
+constexpr QRect editorplace(192, 136, 593, 537);
+
+}  // namespace
+
+MainWindow::MainWindow() : MainWindow(Setup{}) {}
+
+MainWindow::MainWindow(Setup setup) : QWidget(nullptr) {
+    if (setup.pictures) {
+        pictures_ = std::move(setup.pictures);
+    } else {
+        bank_ = std::make_unique<ImageBank>();
+        pictures_ = [bank = bank_.get()](const PictureEntry& entry) -> const Image& { return bank->picture(entry); };
+    }
+    Image titleimage = setup.title ? std::move(*setup.title) : decodetitle();
+
+    setWindowTitle(qtext(Controls{}.Caption));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(clientwidth, clientheight);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    buildhud();
+    arena_ = new ArenaView(this, SoftSurface::width, SoftSurface::height);
+    arena_->setObjectName("Draw");
+    arena_->setGeometry(QRect(arenaplace, QSize(SoftSurface::width, SoftSurface::height)));
+    title_ = makepicture(this, QRect(arenaplace, QSize(titleimage.width, titleimage.height)));
+    title_->setObjectName("TitleImage");
+    title_->setimage(toqimage(titleimage));
+    buildeditor();
+
+    surface_ = std::make_unique<SoftSurface>(pictures_);
+    surface_->setpresenter([this](const std::uint32_t* pixels, int w, int h) { arena_->present(pixels, w, h); });
+    if (!setup.sound) ownsound_ = std::make_unique<QtSound>();
+    if (!setup.dialogs) owndialogs_ = std::make_unique<QtDialogs>(this, [this] { sync(); });
+    dialogs_ = setup.dialogs ? setup.dialogs : owndialogs_.get();
+    if (!setup.timer) owntimer_ = std::make_unique<QtGameTimer>([this] { tick(); });
+    if (!setup.clock) ownclock_ = std::make_unique<DayClock>();
+    form_ = std::make_unique<TForm1>(Ports{*surface_, setup.sound ? *setup.sound : *ownsound_, *dialogs_,
+                                           setup.timer ? *setup.timer : *owntimer_,
+                                           setup.clock ? *setup.clock : *ownclock_});
+
+    connectinput();
+    dispatch([this] { form_->FormCreate(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+// The one place where an action of the player reaches the game: a failed look-up
+// abandons the handler, is shown as an error box, and the game goes on.
+template <typename Action> void MainWindow::dispatch(Action&& action) {
+    try {
+        action();
+    } catch (const LookupError& error) {
+        sync();
+        dialogs_->showmessage(MessageKind::error, error.what());
+    }
+    sync();
+}
+
+void MainWindow::tick() {
+    dispatch([this] { input::tick(*form_); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    dispatch([this] { form_->FormClose(); });
+    event->accept();
+}
+
+void MainWindow::buildhud() {
+    makebevel(this, {0, 0, 153, 73}, QColor(0x30, 0x30, 0x48), Qt::black, Qt::Horizontal);
+    makebevel(this, {0, 456, 153, 294}, Qt::black, QColor(0x80, 0x80, 0x80), Qt::Horizontal);
+    lvllbl_ = makelabel(this, {8, 0}, "Level", silver, {13});
+    namelbl_ = makelabel(this, {8, 24}, "Name", silver, {16});
+    LocationLbl_ = makelabel(this, {8, 40}, "Name", silver, {16});
+    Walkpie_ = makepiegauge(this, {42, 56, 65, 65}, QColor(218, 218, 218));
+    Portrait_ = makepicture(this, {120, 56, 20, 20});
+    WalkLbl_ = makelabel(this, {40, 128}, "Walk Left", silver, {16});
+    HealthPie_ = makepiegauge(this, {42, 152, 65, 65}, QColor(236, 0, 0));
+    HPlbl_ = makelabel(this, {64, 224}, "HP", maroon, {16});
+    SpellPicker_ = makelist(this, {8, 248, 137, 209}, yellow, {13, false, false, "Black Chancery"}, 14);
+    AbilityBtn_ = makebutton(this, {8, 464, 137, 20}, "Use Ability", green, Qt::black, {11});
+    AbilityBtn_->setCursor(Qt::PointingHandCursor);
+    AbilityInfo_ = makememo(this, {8, 496, 137, 193}, lime, {13, false, false, "Black Chancery"}, "AbilityInfo");
+    EndTurnBtn_ = makebutton(this, {16, 704, 121, 33}, "END TURN", QColor(52, 105, 165), Qt::white, {11, true});
+
+    lvllbl_->setObjectName("lvllbl");
+    namelbl_->setObjectName("namelbl");
+    LocationLbl_->setObjectName("LocationLbl");
+    Walkpie_->setObjectName("Walkpie");
+    Portrait_->setObjectName("Portrait");
+    WalkLbl_->setObjectName("WalkLbl");
+    HealthPie_->setObjectName("HealthPie");
+    HPlbl_->setObjectName("HPlbl");
+    SpellPicker_->setObjectName("SpellPicker");
+    AbilityBtn_->setObjectName("AbilityBtn");
+    AbilityInfo_->setObjectName("AbilityInfo");
+    EndTurnBtn_->setObjectName("EndTurnBtn");
+}
+
+void MainWindow::buildeditor() {
+    editor_ = new ToolWindow(this, "Stats Editor");
+    editor_->setObjectName("PurchaseWindow");
+    editor_->setGeometry(editorplace);
+    QWidget* w = editor_->client();
+    const QRect client = w->rect();
+
+    // The two bevels follow the window's size; the controls stay where they are.
+    auto* top = makebevel(w, {0, 0, client.width(), 105}, QColor(0x20, 0x20, 0x20), QColor(0x60, 0x60, 0x60), Qt::Horizontal);
+    auto* below = makebevel(w, {0, 105, client.width(), client.height() - 105}, QColor(0xB6, 0xB6, 0xB6),
+                            QColor(0x40, 0x40, 0x40), Qt::Vertical);
+    top->setObjectName("topbevel");
+    below->setObjectName("lowerbevel");
+
+    const Font small{11};
+    makelabel(w, {16, 8}, "Number of players", orange, small);
+    PlayerCountSpinner_ = makespin(w, {112, 8, 65, 22}, 1, 12, "1");
+    makelabel(w, {24, 40}, "Name Yourself:", orange, small);
+    PlayerNameEd_ = makeedit(w, {112, 40, 169, 21});
+    makelabel(w, {24, 64}, "Your Body:", orange, small);
+    PictureBox_ = makecombo(w, {112, 64, 169, 21});
+    WizardPortrait_ = makepicture(w, {296, 64, 20, 20});
+    PlaysndBtn_ = makeglyphbutton(w, {344, 64, 23, 22});
+    SndBox_ = makecombo(w, {376, 64, 169, 21});
+    glLabel2_ = makelabel(w, {24, 104}, "Pick Your Traits Wizard:", red, {13});
+    PointGauge_ = makebargauge(w, {16, 128, 257, 25}, blue);
+    makelabel(w, {32, 160}, "Health:", orange, small);
+    HealthPicker_ = makespin(w, {72, 160, 65, 22}, 1, 100, "1");
+    makelabel(w, {152, 160}, "This is the maximum amount of damage you can absorb before dying. (cost 1pt)", orange, small);
+    makelabel(w, {32, 184}, "Walk", orange, small);
+    ManaPicker_ = makespin(w, {72, 184, 65, 22}, 1, 100, "1");
+    makelabel(w, {152, 184}, "This is the maximum amount of movement points you can have. (cost 2pts)", orange, small);
+
+    MagicType_ = makepagetabs(w, {11, 257, 19, 205}, {"Ranged", "Block", "Reflect", "Teleport"}, 50, 16);
+    makelabel(w, {8, 224}, "Available Spells:", orange, {19, false, true});
+    PurchaseList_ = makelist(w, {32, 256, 177, 241}, yellow, small);
+    costlbl_ = makelabel(w, {232, 224}, "Cost:", orange, small);
+    SpellInfo_ = makememo(w, {216, 256, 185, 161}, blue, small, "< Spell stats displayed here >");
+    PurchaseBtn_ = makebutton(w, {224, 424, 33, 22}, "---->", QColor(0xC0, 0xC0, 0xC0), Qt::black,
+                              {11, false, true, "Lucida Sans"});
+    SellBtn_ = makebutton(w, {368, 424, 33, 22}, "<----", QColor(0xC0, 0xC0, 0xC0), Qt::black,
+                          {11, false, true, "Lucida Sans"});
+    makelabel(w, {408, 224}, "Your Spellbook:", orange, {19, false, true});
+    Yourlist_ = makelist(w, {408, 256, 177, 241}, yellow, small);
+    NextPlayerBtn_ = makebutton(w, {232, 472, 161, 33}, "Next Player", QColor(0x00, 0xA0, 0x00), Qt::black,
+                                {16, true, false, "Book Antiqua"});
+
+    PlayerCountSpinner_->setObjectName("PlayerCountSpinner");
+    PlayerNameEd_->setObjectName("PlayerNameEd");
+    PictureBox_->setObjectName("PictureBox");
+    WizardPortrait_->setObjectName("WizardPortrait");
+    PlaysndBtn_->setObjectName("PlaysndBtn");
+    SndBox_->setObjectName("SndBox");
+    glLabel2_->setObjectName("glLabel2");
+    PointGauge_->setObjectName("PointGauge");
+    HealthPicker_->setObjectName("HealthPicker");
+    ManaPicker_->setObjectName("ManaPicker");
+    MagicType_->setObjectName("MagicType");
+    PurchaseList_->setObjectName("PurchaseList");
+    costlbl_->setObjectName("costlbl");
+    SpellInfo_->setObjectName("SpellInfo");
+    PurchaseBtn_->setObjectName("PurchaseBtn");
+    SellBtn_->setObjectName("SellBtn");
+    Yourlist_->setObjectName("Yourlist");
+    NextPlayerBtn_->setObjectName("NextPlayerBtn");
+
+    editor_->watchchildren();
+    editor_->raise();
+}
+
+void MainWindow::connectinput() {
+    auto click = [this](Control c) { return [this, c] { dispatch([this, c] { input::click(*form_, c); }); }; };
+    auto settext = [this](Control c) {
+        return [this, c](const QString& text) { dispatch([this, c, t = text.toStdString()] { input::settext(*form_, c, t); }); };
+    };
+    auto select = [this](Control c) {
+        return [this, c](int row) { dispatch([this, c, row] { input::select(*form_, c, row); }); };
+    };
+
+    title_->onclick(click(Control::TitleImage));
+    arena_->onpress([this](int x, int y) { dispatch([this, x, y] { input::press(*form_, x, y); }); });
+
+    QObject::connect(PlaysndBtn_, &QToolButton::clicked, this, click(Control::PlaysndBtn));
+    QObject::connect(PurchaseBtn_, &QPushButton::clicked, this, click(Control::PurchaseBtn));
+    QObject::connect(SellBtn_, &QPushButton::clicked, this, click(Control::SellBtn));
+    QObject::connect(NextPlayerBtn_, &QPushButton::clicked, this, click(Control::NextPlayerBtn));
+    QObject::connect(EndTurnBtn_, &QPushButton::clicked, this, click(Control::EndTurnBtn));
+    QObject::connect(AbilityBtn_, &QPushButton::clicked, this, click(Control::AbilityBtn));
+
+    PlayerCountSpinner_->onedited(settext(Control::PlayerCountSpinner));
+    HealthPicker_->onedited(settext(Control::HealthPicker));
+    ManaPicker_->onedited(settext(Control::ManaPicker));
+    QObject::connect(PlayerNameEd_, &QLineEdit::textEdited, this, settext(Control::PlayerNameEd));
+    for (auto [combo, c] : {std::pair{PictureBox_, Control::PictureBox}, std::pair{SndBox_, Control::SndBox}}) {
+        // Typing and picking a row both change the text; what the program sets does not.
+        QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, this, settext(c));
+        QObject::connect(combo, &QComboBox::activated, this,
+                         [combo, deliver = settext(c)](int index) { deliver(combo->itemText(index)); });
+    }
+
+    ListPicks::attach(PurchaseList_, select(Control::PurchaseList));
+    ListPicks::attach(Yourlist_, select(Control::Yourlist));
+    ListPicks::attach(SpellPicker_, select(Control::SpellPicker));
+    QObject::connect(MagicType_, &QTabBar::tabBarClicked, this, select(Control::MagicType));
+}
+
+QWidget* MainWindow::control(Control c) const {
+    switch (c) {
+    case Control::TitleImage: return title_;
+    case Control::PlaysndBtn: return PlaysndBtn_;
+    case Control::PurchaseBtn: return PurchaseBtn_;
+    case Control::SellBtn: return SellBtn_;
+    case Control::NextPlayerBtn: return NextPlayerBtn_;
+    case Control::EndTurnBtn: return EndTurnBtn_;
+    case Control::AbilityBtn: return AbilityBtn_;
+    case Control::PlayerCountSpinner: return PlayerCountSpinner_;
+    case Control::PlayerNameEd: return PlayerNameEd_;
+    case Control::PictureBox: return PictureBox_;
+    case Control::SndBox: return SndBox_;
+    case Control::HealthPicker: return HealthPicker_;
+    case Control::ManaPicker: return ManaPicker_;
+    case Control::PurchaseList: return PurchaseList_;
+    case Control::Yourlist: return Yourlist_;
+    case Control::SpellPicker: return SpellPicker_;
+    case Control::MagicType: return MagicType_;
+    }
+    return nullptr;
+}
+
+void MainWindow::showsprite(PictureView* view, const std::string& name, std::string& shown) {
+    if (name == shown) return;
+    shown = name;
+    const PictureEntry* entry = tryfindimage(name);
+    view->setimage(entry ? toqimage(pictures_(*entry), *entry) : QImage());
+}
+
+void MainWindow::sync() {
+    const Controls& c = form_->controls;
+
+    setWindowTitle(qtext(c.Caption));
+    bindvisible(title_, c.TitleImage);
+    bindvisible(arena_, c.Draw);
+    bindvisible(editor_, c.PurchaseWindow);
+
+    bindtext(lvllbl_, c.lvllbl);
+    bindtext(namelbl_, c.namelbl);
+    bindtext(LocationLbl_, c.LocationLbl);
+    bindtext(WalkLbl_, c.WalkLbl);
+    bindtext(HPlbl_, c.HPlbl);
+    bindpie(Walkpie_, c.Walkpie);
+    bindpie(HealthPie_, c.HealthPie);
+    showsprite(Portrait_, c.Portrait, shownportrait_);
+    bindlist(SpellPicker_, c.SpellPicker, shownspells_);
+    bindenabled(SpellPicker_, c.SpellPickerEnabled);
+    if (shownpickercolour_ != c.SpellPickerColor) {
+        shownpickercolour_ = c.SpellPickerColor;
+        QPalette palette = SpellPicker_->palette();
+        QColor colour = c.SpellPickerColor == FontColor::red ? red : yellow;
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) palette.setColor(group, QPalette::Text, colour);
+        SpellPicker_->setPalette(palette);
+    }
+    if (AbilityBtn_->text() != qtext(c.AbilityBtn)) AbilityBtn_->setText(qtext(c.AbilityBtn));
+    bindlines(AbilityInfo_, c.AbilityInfo, shownabilityinfo_);
+
+    bindtext(PlayerCountSpinner_, c.PlayerCountSpinner);
+    bindtext(PlayerNameEd_, c.PlayerNameEd);
+    bindbox(PictureBox_, c.PictureBox);
+    bindbox(SndBox_, c.SndBox);
+    showsprite(WizardPortrait_, c.WizardPortrait, shownwizardportrait_);
+    bindtext(glLabel2_, c.glLabel2);
+    bindgauge(PointGauge_, c.PointGauge);
+    bindtext(HealthPicker_, c.HealthPicker);
+    bindtext(ManaPicker_, c.ManaPicker);
+    bindpage(MagicType_, c.MagicType);
+    bindlist(PurchaseList_, c.PurchaseList, shownpurchase_);
+    bindtext(costlbl_, c.costlbl);
+    bindlines(SpellInfo_, c.SpellInfo, shownspellinfo_);
+    bindlist(Yourlist_, c.Yourlist, shownyourlist_);
+    // "<----" keeps its look when the game disables it; the game refuses the click.
+}
+
+}  // namespace hexbrawl::ui

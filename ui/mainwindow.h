@@ -1,0 +1,141 @@
+// The game's one window: the turn display on the left, the arena (first covered by
+// the title picture) and the floating Stats Editor. It holds the game and its ports,
+// sends every player action through the shared input functions, and after each
+// event copies the controls model back to the widgets.
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/controls.h"
+#include "present/image.h"
+#include "present/ports.h"
+#include "present/softsurface.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTabBar;
+class QToolButton;
+
+namespace hexbrawl {
+
+class ImageBank;
+class TForm1;
+
+namespace ui {
+
+class ArenaView;
+class PictureView;
+class PieGauge;
+class SpinEdit;
+class ToolWindow;
+
+class MainWindow final : public QWidget {
+public:
+    static constexpr int clientwidth = 902;
+    static constexpr int clientheight = 750;
+
+    // What the window uses instead of the real thing; every port left null is real.
+    struct Setup {
+        PictureSource pictures;         // null: the built-in pictures
+        std::optional<Image> title;     // none: the built-in title picture
+        Sound* sound = nullptr;
+        Dialogs* dialogs = nullptr;
+        GameTimer* timer = nullptr;     // not null: ticks come only through tick()
+        Clock* clock = nullptr;
+    };
+
+    MainWindow();
+    explicit MainWindow(Setup setup);
+    ~MainWindow() override;
+
+    TForm1& form() { return *form_; }
+    // One period of the game timer.
+    void tick();
+    // Copies the controls model to the widgets.
+    void sync();
+
+    // The widget a player acts on for the control.
+    QWidget* control(Control control) const;
+    ArenaView* arena() const { return arena_; }
+    ToolWindow* editor() const { return editor_; }
+    PictureView* title() const { return title_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    template <typename Action> void dispatch(Action&& action);
+    void buildhud();
+    void buildeditor();
+    void connectinput();
+    void showsprite(PictureView* view, const std::string& name, std::string& shown);
+
+    // Ports, then the game that holds references to them.
+    std::unique_ptr<ImageBank> bank_;
+    PictureSource pictures_;
+    std::unique_ptr<SoftSurface> surface_;
+    std::unique_ptr<Sound> ownsound_;
+    std::unique_ptr<Dialogs> owndialogs_;
+    std::unique_ptr<GameTimer> owntimer_;
+    std::unique_ptr<Clock> ownclock_;
+    Dialogs* dialogs_ = nullptr;
+    std::unique_ptr<TForm1> form_;
+
+    // Main window
+    ArenaView* arena_ = nullptr;
+    PictureView* title_ = nullptr;
+    ToolWindow* editor_ = nullptr;
+
+    // Turn display
+    QLabel* lvllbl_ = nullptr;
+    QLabel* namelbl_ = nullptr;
+    QLabel* LocationLbl_ = nullptr;
+    PieGauge* Walkpie_ = nullptr;
+    PictureView* Portrait_ = nullptr;
+    QLabel* WalkLbl_ = nullptr;
+    PieGauge* HealthPie_ = nullptr;
+    QLabel* HPlbl_ = nullptr;
+    QListWidget* SpellPicker_ = nullptr;
+    QPushButton* AbilityBtn_ = nullptr;
+    QPlainTextEdit* AbilityInfo_ = nullptr;
+    QPushButton* EndTurnBtn_ = nullptr;
+
+    // Stats Editor
+    SpinEdit* PlayerCountSpinner_ = nullptr;
+    QLineEdit* PlayerNameEd_ = nullptr;
+    QComboBox* PictureBox_ = nullptr;
+    PictureView* WizardPortrait_ = nullptr;
+    QToolButton* PlaysndBtn_ = nullptr;
+    QComboBox* SndBox_ = nullptr;
+    QLabel* glLabel2_ = nullptr;
+    QProgressBar* PointGauge_ = nullptr;
+    SpinEdit* HealthPicker_ = nullptr;
+    SpinEdit* ManaPicker_ = nullptr;
+    QTabBar* MagicType_ = nullptr;
+    QListWidget* PurchaseList_ = nullptr;
+    QLabel* costlbl_ = nullptr;
+    QPlainTextEdit* SpellInfo_ = nullptr;
+    QPushButton* PurchaseBtn_ = nullptr;
+    QPushButton* SellBtn_ = nullptr;
+    QListWidget* Yourlist_ = nullptr;
+    QPushButton* NextPlayerBtn_ = nullptr;
+
+    // What the widgets last received, for the lists and pictures that are costly
+    // to compare or convert.
+    std::vector<std::string> shownspells_, shownpurchase_, shownyourlist_, shownabilityinfo_, shownspellinfo_;
+    std::string shownportrait_, shownwizardportrait_;
+    std::optional<FontColor> shownpickercolour_;
+};
+
+}  // namespace ui
+}  // namespace hexbrawl

@@ -1,0 +1,69 @@
+#include "ui/widgets/panels.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace hexbrawl::ui {
+
+GradientPanel::GradientPanel(QWidget* parent, QColor from, QColor to, Qt::Orientation direction)
+    : QWidget(parent), from_(from), to_(to), direction_(direction) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void GradientPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, direction_ == Qt::Horizontal ? width() : 0, direction_ == Qt::Vertical ? height() : 0);
+    gradient.setColorAt(0, from_);
+    gradient.setColorAt(1, to_);
+    painter.fillRect(rect(), gradient);
+}
+
+PieGauge::PieGauge(QWidget* parent, QColor colour) : QWidget(parent), colour_(colour) {}
+
+void PieGauge::setprogress(int progress) {
+    if (progress == progress_) return;
+    progress_ = progress;
+    update();
+}
+
+void PieGauge::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(box);
+    int shown = std::clamp(progress_, 0, 100);
+    if (shown == 0) return;
+    painter.setBrush(colour_);
+    // Qt counts angles anticlockwise from three o'clock in sixteenths of a degree.
+    painter.drawPie(box, 90 * 16, -shown * 360 * 16 / 100);
+}
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TranslucentBackground); }
+
+void PictureView::setimage(QImage image) {
+    image_ = std::move(image);
+    update();
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+    if (image_.isNull()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(rect(), image_);
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+    bool clicked = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (clicked && click_) click_();
+}
+
+}  // namespace hexbrawl::ui

@@ -1,0 +1,68 @@
+#include "ui/widgets/spinedit.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <algorithm>
+
+#include "game/tform1.h"
+
+namespace hexbrawl::ui {
+
+namespace {
+constexpr int arrowwidth = 15;
+}
+
+SpinEdit::SpinEdit(QWidget* parent, int lo, int hi)
+    : QWidget(parent), lo_(lo), hi_(hi), edit_(new QLineEdit(this)), up_(new QToolButton(this)),
+      down_(new QToolButton(this)) {
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    for (QToolButton* arrow : {up_, down_}) {
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(up_, &QToolButton::clicked, this, [this] { stepby(1); });
+    connect(down_, &QToolButton::clicked, this, [this] { stepby(-1); });
+    connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (edited_) edited_(text);
+    });
+    edit_->installEventFilter(this);
+    setFocusProxy(edit_);
+}
+
+QString SpinEdit::text() const { return edit_->text(); }
+
+void SpinEdit::settext(const QString& text) {
+    if (edit_->text() != text) edit_->setText(text);
+}
+
+void SpinEdit::stepby(int step) {
+    // The arrows step from the value the text reads as, and write it back clamped.
+    int value = spinvalue(edit_->text().toStdString(), lo_, hi_);
+    QString text = QString::number(std::clamp(value + step, lo_, hi_));
+    if (text == edit_->text()) return;
+    edit_->setText(text);
+    if (edited_) edited_(text);
+}
+
+bool SpinEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepby(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SpinEdit::resizeEvent(QResizeEvent*) {
+    int w = width(), h = height();
+    edit_->setGeometry(0, 0, w - arrowwidth, h);
+    up_->setGeometry(w - arrowwidth, 0, arrowwidth, h / 2);
+    down_->setGeometry(w - arrowwidth, h / 2, arrowwidth, h - h / 2);
+}
+
+}  // namespace hexbrawl::ui
