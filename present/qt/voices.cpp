@@ -11,19 +11,19 @@ std::int64_t VoiceBank::lengthms(const WaveEntry& wave) {
     return static_cast<std::int64_t>(std::ceil(wave.seconds * 1000));
 }
 
-std::vector<VoiceBank::Slot>& VoiceBank::slots(const WaveEntry& wave) {
+std::vector<VoiceBank::Slot>& VoiceBank::voicesof(const WaveEntry& wave) {
     auto index = static_cast<std::size_t>(wave.index);
     if (index >= clips_.size()) clips_.resize(index + 1);
     return clips_[index];
 }
 
 void VoiceBank::load(const WaveEntry& wave) {
-    auto& voices = slots(wave);
+    auto& voices = voicesof(wave);
     if (voices.empty()) voices.push_back(Slot{factory_(wave), std::nullopt});
 }
 
 std::size_t VoiceBank::play(const WaveEntry& wave) {
-    auto& voices = slots(wave);
+    auto& voices = voicesof(wave);
     std::int64_t now = clock_();
     std::size_t chosen = 0;
     while (chosen < voices.size() && voices[chosen].startedat &&

@@ -45,7 +45,7 @@ private:
         std::unique_ptr<Voice> voice;
         std::optional<std::int64_t> startedat;
     };
-    std::vector<Slot>& slots(const WaveEntry& wave);
+    std::vector<Slot>& voicesof(const WaveEntry& wave);
 
     Factory factory_;
     Clock clock_;
