@@ -21,7 +21,7 @@ namespace embedded {
 
 struct Entry {
     std::string_view path;
-    const Blob* blob;
+    Blob blob;
 };
 
 // Every embedded file, sorted by path; made by the build.

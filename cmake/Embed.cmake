@@ -15,15 +15,15 @@ if(CMAKE_SCRIPT_MODE_FILE AND DEFINED EMBED_INPUT)
     string(REPEAT "0x..," 16 line)
     string(REGEX REPLACE "(${line})" "\\1\n" bytes "${bytes}")
   endif()
+  # Kept free of headers: there is one of these per file, and they should
+  # compile in no time.
   file(WRITE "${EMBED_OUTPUT}.tmp"
     "// Generated from ${EMBED_NAME} by cmake/Embed.cmake; do not edit.\n"
-    "#include \"assets/embedded.h\"\n\n"
     "namespace hexbrawl::assets::embedded {\n"
-    "extern const Blob ${EMBED_SYMBOL};\n"
-    "namespace {\n"
-    "const unsigned char bytes[] = {\n${bytes}\n};\n"
-    "}\n"
-    "const Blob ${EMBED_SYMBOL}{bytes, ${size}};\n"
+    "extern const unsigned char ${EMBED_SYMBOL}[];\n"
+    "extern const unsigned long ${EMBED_SYMBOL}_size;\n"
+    "const unsigned char ${EMBED_SYMBOL}[] = {\n${bytes}\n};\n"
+    "const unsigned long ${EMBED_SYMBOL}_size = ${size};\n"
     "}  // namespace hexbrawl::assets::embedded\n")
   file(RENAME "${EMBED_OUTPUT}.tmp" "${EMBED_OUTPUT}")
   return()
@@ -53,11 +53,11 @@ function(hexbrawl_embed out)
       COMMENT "Embedding ${name}"
       VERBATIM)
     list(APPEND sources "${generated}")
-    string(APPEND declarations "extern const Blob ${symbol};\n")
-    string(APPEND entries "        {\"${name}\", &${symbol}},\n")
+    string(APPEND declarations "extern const unsigned char ${symbol}[];\nextern const unsigned long ${symbol}_size;\n")
+    string(APPEND entries "        {\"${name}\", {${symbol}, ${symbol}_size}},\n")
   endforeach()
   if(entries STREQUAL "")
-    set(entries "        {\"\", nullptr},\n")
+    set(entries "        {\"\", {nullptr, 0}},\n")
   endif()
   set(index "${CMAKE_CURRENT_BINARY_DIR}/embedded/index.cpp")
   # Written only when the list of files changes, so a changed file rebuilds
