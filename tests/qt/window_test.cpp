@@ -1,0 +1,319 @@
+// The main window on the offscreen platform, with the real pictures and the game,
+// and message boxes, sound and timer replaced so that nothing blocks or waits.
+#include "ui/mainwindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "game/tform1.h"
+#include "ui/display.h"
+#include "ui/widgets/arenaview.h"
+#include "ui/widgets/panels.h"
+#include "ui/widgets/spinedit.h"
+#include "ui/widgets/toolwindow.h"
+
+namespace hexbrawl::ui {
+namespace {
+
+struct Message {
+    MessageKind kind;
+    std::string text;
+};
+
+// Answers every box at once and keeps what it said.
+class FakeDialogs final : public Dialogs {
+public:
+    std::vector<Message> shown;
+    void showmessage(MessageKind kind, const std::string& text) override { shown.push_back({kind, text}); }
+};
+
+class FakeTimer final : public GameTimer {
+public:
+    bool enabled = false;
+    void setenabled(bool on) override { enabled = on; }
+};
+
+class FixedClock final : public Clock {
+public:
+    std::uint32_t seedvalue() override { return 4242; }
+};
+
+class Window : public testing::Test {
+protected:
+    Window() : window(MainWindow::Setup{{}, {}, &sound, &dialogs, &timer, &clock}) { window.show(); }
+
+    template <typename W> W* widget(Control c) { return qobject_cast<W*>(window.control(c)); }
+    QLabel* label(const char* name) { return window.findChild<QLabel*>(name); }
+    QRgb pixel(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p); }
+
+    void typeinto(Control c, const QString& text) {
+        QWidget* w = window.control(c);
+        if (auto* combo = qobject_cast<QComboBox*>(w)) w = combo->lineEdit();
+        if (auto* spin = dynamic_cast<SpinEdit*>(w)) w = spin->edit();
+        QTest::keyClicks(w, text);
+    }
+    void pick(Control c, const QString& item) {
+        auto* combo = widget<QComboBox>(c);
+        int index = combo->findText(item);
+        ASSERT_GE(index, 0) << item.toStdString();
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    void click(Control c) { QTest::mouseClick(window.control(c), Qt::LeftButton); }
+
+    NullSound sound;
+    FakeDialogs dialogs;
+    FakeTimer timer;
+    FixedClock clock;
+    MainWindow window;
+};
+
+TEST_F(Window, OpensFixedAndBlackWithTheTitleOverTheArena) {
+    EXPECT_EQ(window.size(), QSize(902, 750));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.windowTitle(), "Hexbrawl V1.2 by Quennick");
+
+    QImage shot = window.grab().toImage();
+    ASSERT_EQ(shot.size(), QSize(902, 750));
+    EXPECT_EQ(shot.pixel(148, 300), qRgb(0, 0, 0)) << "the left column's background";
+    // The title picture covers the arena, pixel for pixel.
+    EXPECT_TRUE(window.title()->isVisible());
+    EXPECT_EQ(window.title()->geometry(), QRect(152, 0, 750, 750));
+    const QImage& title = window.title()->image();
+    for (QPoint p : {QPoint(0, 0), QPoint(375, 375), QPoint(749, 749)})
+        EXPECT_EQ(shot.pixel(p + QPoint(152, 0)), title.pixel(p));
+    EXPECT_FALSE(window.arena()->isVisible());
+    EXPECT_FALSE(window.editor()->isVisible());
+
+    EXPECT_EQ(label("lvllbl")->text(), "Level: 1");
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("AbilityInfo")->toPlainText(), "AbilityInfo");
+    EXPECT_EQ(window.findChild<QPushButton*>("EndTurnBtn")->geometry(), QRect(16, 704, 121, 33));
+    EXPECT_EQ(window.findChild<QListWidget*>("SpellPicker")->geometry(), QRect(8, 248, 137, 209));
+}
+
+TEST_F(Window, TheTitleClickOpensTheEditorFilledByStartUp) {
+    QTest::mouseClick(window.title(), Qt::LeftButton, {}, QPoint(300, 300));
+    EXPECT_FALSE(window.title()->isVisible());
+    EXPECT_TRUE(window.arena()->isVisible());
+    ToolWindow* editor = window.editor();
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->geometry(), QRect(192, 136, 593, 537));
+    EXPECT_EQ(editor->caption(), "Stats Editor");
+    // The editor floats over the arena: its caption bar is what a click there hits.
+    EXPECT_EQ(window.childAt(200, 145), editor);
+
+    // Controls sit where the editor's layout puts them, inside its client area.
+    QWidget* client = editor->client();
+    EXPECT_EQ(client->geometry().top(), ToolWindow::border + ToolWindow::captionheight);
+    EXPECT_EQ(window.control(Control::PlayerNameEd)->geometry(), QRect(112, 40, 169, 21));
+    EXPECT_EQ(window.control(Control::PurchaseList)->geometry(), QRect(32, 256, 177, 241));
+    EXPECT_EQ(window.control(Control::NextPlayerBtn)->geometry(), QRect(232, 472, 161, 33));
+    EXPECT_EQ(window.control(Control::Yourlist)->parentWidget(), client);
+
+    const Controls& c = window.form().controls;
+    auto* shop = widget<QListWidget>(Control::PurchaseList);
+    ASSERT_EQ(shop->count(), 100);
+    EXPECT_EQ(shop->item(99)->text().toStdString(), c.PurchaseList.items[99]);
+    EXPECT_EQ(widget<QListWidget>(Control::Yourlist)->count(), 1);
+    auto* bodies = widget<QComboBox>(Control::PictureBox);
+    EXPECT_EQ(bodies->count(), 9);
+    EXPECT_EQ(bodies->currentText(), "");
+    auto* cries = widget<QComboBox>(Control::SndBox);
+    ASSERT_EQ(cries->count(), 1);
+    EXPECT_EQ(cries->itemText(0), "Death1");
+    EXPECT_EQ(widget<QProgressBar>(Control::PlayerCountSpinner), nullptr);
+    EXPECT_EQ(window.findChild<QProgressBar*>("PointGauge")->value(), 25);
+    EXPECT_FALSE(window.findChild<PictureView*>("WizardPortrait")->image().isNull()) << "the 'forget' sprite";
+    EXPECT_EQ(widget<QTabBar>(Control::MagicType)->count(), 4);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
+    click(Control::TitleImage);
+    const Controls& c = window.form().controls;
+    TForm1& form = window.form();
+
+    // An arrow of the health picker: one point spent, the caption tells the points left.
+    auto* health = dynamic_cast<SpinEdit*>(window.control(Control::HealthPicker));
+    QTest::mouseClick(health->arrow(1), Qt::LeftButton);
+    EXPECT_EQ(form.players[1].maxhp, 2);
+    EXPECT_EQ(health->text(), "2");
+    EXPECT_EQ(label("glLabel2")->text(), "Pick Your Traits Wizard: (24)");
+    EXPECT_EQ(window.findChild<QProgressBar*>("PointGauge")->value(), 24);
+
+    // A cleared picker is refused and shows the stored value again.
+    health->edit()->selectAll();
+    QTest::keyClick(health->edit(), Qt::Key_Backspace);
+    EXPECT_EQ(form.players[1].maxhp, 2);
+    EXPECT_EQ(health->text(), "2");
+
+    // Typing a body letter by letter: every unknown name is an error box, and the game goes on.
+    typeinto(Control::PictureBox, "wi");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].kind, MessageKind::error);
+    EXPECT_EQ(dialogs.shown[0].text, "Image 'w' not found");
+    EXPECT_EQ(dialogs.shown[1].text, "Image 'wi' not found");
+    EXPECT_EQ(widget<QComboBox>(Control::PictureBox)->currentText(), "wi");
+    EXPECT_EQ(form.players[1].portrait, "");
+    pick(Control::PictureBox, "wizard9");
+    EXPECT_EQ(form.players[1].portrait, "wizard9");
+    EXPECT_EQ(c.WizardPortrait, "wizard9");
+
+    // The shop: a row clicked shows its price; the tabs turn the page.
+    auto* shop = widget<QListWidget>(Control::PurchaseList);
+    QTest::mouseClick(shop->viewport(), Qt::LeftButton, {}, shop->visualItemRect(shop->item(2)).center());
+    EXPECT_EQ(c.PurchaseList.selected, 2);
+    EXPECT_EQ(label("costlbl")->text(), "Cost: 9");
+    auto* tabs = widget<QTabBar>(Control::MagicType);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(c.MagicType, 1);
+    EXPECT_EQ(shop->item(0)->text().toStdString(), form.catalog[100].name + "(3)");
+    EXPECT_EQ(shop->currentRow(), -1) << "a new page has no selection";
+
+    // "<----" is off until a spellbook row is picked; a click on it then does nothing.
+    click(Control::SellBtn);
+    EXPECT_EQ(widget<QListWidget>(Control::Yourlist)->count(), 1);
+    EXPECT_TRUE(window.control(Control::SellBtn)->isEnabled()) << "it keeps its look";
+}
+
+TEST_F(Window, AMatchRunsThroughTheWindow) {
+    click(Control::TitleImage);
+    typeinto(Control::PlayerNameEd, "<b>x</b>");
+    pick(Control::PictureBox, "wizard1");
+    pick(Control::SndBox, "Death1");
+    EXPECT_EQ(window.form().players[1].name, "<b>x</b>");
+    click(Control::NextPlayerBtn);
+
+    // The match has begun: the editor is gone, the arena is drawn, the turn announced.
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().text, "Player <b>x</b> its your turn.");
+    EXPECT_FALSE(window.editor()->isVisible());
+    EXPECT_TRUE(timer.enabled);
+    EXPECT_EQ(window.windowTitle(), "<b>x</b> is moving...");
+    QLabel* name = label("namelbl");
+    EXPECT_EQ(name->text(), "<b>x</b>");
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    EXPECT_GT(name->width(), name->fontMetrics().horizontalAdvance("x") * 4) << "the tags are shown, not obeyed";
+    EXPECT_FALSE(widget<QWidget>(Control::PlayerNameEd)->isEnabled());
+
+    std::uint64_t frames = window.form().frames;
+    window.tick();
+    EXPECT_EQ(window.form().frames, frames + 1);
+    QImage arena = window.arena()->grab().toImage();
+    EXPECT_EQ(arena.size(), QSize(750, 750));
+    EXPECT_NE(arena.pixel(10, 10), qRgb(0, 0, 0)) << "grass where the frame was drawn";
+    EXPECT_EQ(arena, window.arena()->frame().convertToFormat(arena.format()));
+    EXPECT_EQ(label("WalkLbl")->text(), "Walk: 1 / 1");
+    EXPECT_EQ(label("HPlbl")->text(), "Hp: 1 / 1");
+
+    // A press on the arena goes to the game: a step of the wizard in turn.
+    const Tplayer& wizard = window.form().players[window.form().currentplayer];
+    QPoint at(static_cast<int>(wizard.x) + 15, static_cast<int>(wizard.y) + 10);
+    double before = wizard.x;
+    QTest::mouseClick(window.arena(), Qt::LeftButton, {}, at);
+    EXPECT_NE(wizard.x, before);
+}
+
+TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName) {
+    TForm1& form = window.form();
+    form.playercount = 2;
+    form.players[2].name = "B";
+    form.players[2].kills = 1;
+    window.close();
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    form.players[1].name = "A";
+    window.show();
+    window.close();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, MessageKind::info);
+    EXPECT_EQ(dialogs.shown[0].text, "And the scores are: A with 0 kills.B with 1 kills.");
+}
+
+// Presses sent by hand: the test decides every position, nothing depends on a cursor.
+void drag(QWidget* widget, QPoint from, QPoint to) {
+    auto send = [widget](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+TEST_F(Window, TheEditorMovesAndResizesInsideTheWindow) {
+    click(Control::TitleImage);
+    ToolWindow* editor = window.editor();
+
+    drag(editor, {100, 10}, {40, -20});
+    EXPECT_EQ(editor->geometry(), QRect(132, 106, 593, 537));
+    drag(editor, {100, 10}, {-1000, -1000});
+    EXPECT_EQ(editor->pos(), QPoint(0, 0)) << "it cannot leave the window";
+    drag(editor, {100, 10}, {5000, 5000});
+    EXPECT_EQ(editor->geometry(), QRect(902 - 593, 750 - 537, 593, 537));
+
+    // The bottom-left corner zone takes two edges; the client follows the new size.
+    QPoint corner(2, 537 - 10);
+    drag(editor, corner, corner + QPoint(100, -100));
+    EXPECT_EQ(editor->geometry(), QRect(902 - 493, 750 - 537, 493, 437));
+    EXPECT_EQ(editor->client()->width(), 493 - 2 * ToolWindow::border);
+    // The right edge cannot be pulled past the window's edge.
+    drag(editor, {492, 200}, {900, 200});
+    EXPECT_EQ(editor->geometry().right(), 901);
+
+    // A double click on the caption changes nothing.
+    QRect before = editor->geometry();
+    QTest::mouseDClick(editor, Qt::LeftButton, {}, QPoint(100, 10));
+    EXPECT_EQ(editor->geometry(), before);
+}
+
+TEST(Display, WithoutADisplayOneClearLine) {
+    auto environment = [](std::map<std::string, std::string> vars) {
+        return [vars = std::move(vars)](const char* name) -> const char* {
+            auto found = vars.find(name);
+            return found == vars.end() ? nullptr : found->second.c_str();
+        };
+    };
+    auto none = missingdisplay(environment({}), "build/hexbrawl");
+    ASSERT_TRUE(none);
+    EXPECT_NE(none->find("DISPLAY"), std::string::npos);
+    EXPECT_NE(none->find("xvfb-run build/hexbrawl"), std::string::npos);
+    EXPECT_EQ(none->find('\n'), std::string::npos);
+    EXPECT_TRUE(missingdisplay(environment({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ""}}), "hexbrawl"));
+    EXPECT_FALSE(missingdisplay(environment({{"DISPLAY", ":99"}}), "hexbrawl"));
+    EXPECT_FALSE(missingdisplay(environment({{"WAYLAND_DISPLAY", "wayland-0"}}), "hexbrawl"));
+    EXPECT_FALSE(missingdisplay(environment({{"QT_QPA_PLATFORM", "offscreen"}}), "hexbrawl"));
+}
+
+TEST(ArenaView, ShowsTheLastFlippedFrameAndReportsPresses) {
+    ArenaView view(nullptr, 750, 750);
+    view.resize(750, 750);
+    std::vector<std::uint32_t> frame(750 * 750, 0xFF000000u);
+    frame[20 * 750 + 10] = 0xFF123456u;
+    view.present(frame.data(), 750, 750);
+    frame[20 * 750 + 10] = 0xFFFFFFFFu;  // the next frame, not yet flipped
+    QImage shown = view.grab().toImage();
+    EXPECT_EQ(shown.pixel(10, 20), 0xFF123456u);
+    EXPECT_EQ(shown.pixel(11, 20), 0xFF000000u);
+
+    std::vector<QPoint> presses;
+    view.onpress([&](int x, int y) { presses.emplace_back(x, y); });
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(0, 749));
+    QTest::mousePress(&view, Qt::RightButton, {}, QPoint(375, 2));
+    EXPECT_EQ(presses, (std::vector<QPoint>{{0, 749}, {375, 2}}));
+}
+
+}  // namespace
+}  // namespace hexbrawl::ui
