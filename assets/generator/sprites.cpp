@@ -1,7 +1,6 @@
 // The small pictures: orbs, blocks, reflect sigils, rings, the teleport
 // swirl, the blood splat, the placeholder portrait and the status icons.
 #include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -118,32 +117,42 @@ QImage block(const hexbrawl::PictureEntry& entry, const Element& e)
 }
 
 // A reflecting sigil: a ring around a six-pointed star, kept inside the
-// top-left 20 x 20 because only that pattern is ever drawn.
+// top-left 20 x 20 because only that pattern is ever drawn. Classified pixel
+// by pixel rather than antialiased, so that the star stays crisp in the
+// 256-colour table.
 QImage curse(const hexbrawl::PictureEntry& entry, const Element& e)
 {
     QImage image = blank(entry);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPointF centre(10, 10);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(e.body, 1.6));
-    p.drawEllipse(centre, 8.6, 8.6);
-    QPainterPath star;
-    for (int t = 0; t < 2; ++t) {
-        QPolygonF triangle;
-        for (int k = 0; k < 3; ++k) {
-            const double a = -pi / 2 + t * pi / 3 + k * 2 * pi / 3;
-            triangle << centre + QPointF(7.2 * std::cos(a), 7.2 * std::sin(a));
-        }
-        triangle << triangle.front();
-        star.addPolygon(triangle);
+    const double c = 10;
+    QPointF corners[6];
+    for (int k = 0; k < 6; ++k) {
+        const double a = -pi / 2 + k * pi / 3;
+        corners[k] = QPointF(c + 7.3 * std::cos(a), c + 7.3 * std::sin(a));
     }
-    p.setPen(QPen(e.bright, 1.3));
-    p.drawPath(star);
-    p.setPen(Qt::NoPen);
-    p.setBrush(e.core);
-    p.drawEllipse(centre, 1.6, 1.6);
-    p.end();
+    auto nearline = [](QPointF p, QPointF a, QPointF b) {
+        const QPointF ab = b - a, ap = p - a;
+        const double t = std::clamp(QPointF::dotProduct(ap, ab) / QPointF::dotProduct(ab, ab), 0.0, 1.0);
+        const QPointF d = ap - ab * t;
+        return std::hypot(d.x(), d.y());
+    };
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) {
+            const QPointF p(x + 0.5, y + 0.5);
+            const double r = std::hypot(p.x() - c, p.y() - c);
+            double star = 99;
+            for (int k = 0; k < 6; ++k)   // the two triangles: corners 0-2-4 and 1-3-5
+                star = std::min(star, nearline(p, corners[k], corners[(k + 2) % 6]));
+            if (r > 9.6)
+                continue;
+            if (r > 8.1)
+                image.setPixelColor(x, y, e.body);
+            else if (r < 1.6)
+                image.setPixelColor(x, y, e.core);
+            else if (star < 0.55)
+                image.setPixelColor(x, y, e.bright);
+            else
+                image.setPixelColor(x, y, r < 4.0 ? e.body : e.dark);
+        }
     return image;
 }
 
