@@ -159,12 +159,12 @@ void MainWindow::buildeditor() {
     editor_->setObjectName("PurchaseWindow");
     editor_->setGeometry(editorplace);
     QWidget* w = editor_->client();
-    const QRect client = w->rect();
 
     // The two bevels follow the window's size; the controls stay where they are.
-    auto* top = makebevel(w, {0, 0, client.width(), 105}, QColor(0x20, 0x20, 0x20), QColor(0x60, 0x60, 0x60), Qt::Horizontal);
-    auto* below = makebevel(w, {0, 105, client.width(), client.height() - 105}, QColor(0xB6, 0xB6, 0xB6),
-                            QColor(0x40, 0x40, 0x40), Qt::Vertical);
+    auto* top = makebevel(w, {}, QColor(0x20, 0x20, 0x20), QColor(0x60, 0x60, 0x60), Qt::Horizontal);
+    auto* below = makebevel(w, {}, QColor(0xB6, 0xB6, 0xB6), QColor(0x40, 0x40, 0x40), Qt::Vertical);
+    top->followparent(0, 105);
+    below->followparent(105, 0);
     top->setObjectName("topbevel");
     below->setObjectName("lowerbevel");
 

@@ -120,6 +120,8 @@ TEST_F(Window, TheTitleClickOpensTheEditorFilledByStartUp) {
     EXPECT_EQ(window.control(Control::PurchaseList)->geometry(), QRect(32, 256, 177, 241));
     EXPECT_EQ(window.control(Control::NextPlayerBtn)->geometry(), QRect(232, 472, 161, 33));
     EXPECT_EQ(window.control(Control::Yourlist)->parentWidget(), client);
+    EXPECT_EQ(window.findChild<GradientPanel*>("topbevel")->geometry(), QRect(0, 0, client->width(), 105));
+    EXPECT_EQ(window.findChild<GradientPanel*>("lowerbevel")->geometry(), QRect(0, 105, client->width(), client->height() - 105));
 
     const Controls& c = window.form().controls;
     auto* shop = widget<QListWidget>(Control::PurchaseList);
@@ -269,6 +271,7 @@ TEST_F(Window, TheEditorMovesAndResizesInsideTheWindow) {
     drag(editor, corner, corner + QPoint(100, -100));
     EXPECT_EQ(editor->geometry(), QRect(902 - 493, 750 - 537, 493, 437));
     EXPECT_EQ(editor->client()->width(), 493 - 2 * ToolWindow::border);
+    EXPECT_EQ(window.findChild<GradientPanel*>("lowerbevel")->size(), editor->client()->size() - QSize(0, 105));
     // The right edge cannot be pulled past the window's edge.
     drag(editor, {492, 200}, {900, 200});
     EXPECT_EQ(editor->geometry().right(), 901);

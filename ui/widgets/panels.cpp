@@ -12,6 +12,23 @@ GradientPanel::GradientPanel(QWidget* parent, QColor from, QColor to, Qt::Orient
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void GradientPanel::followparent(int top, int height) {
+    top_ = top;
+    height_ = height;
+    parentWidget()->installEventFilter(this);
+    fit();
+}
+
+void GradientPanel::fit() {
+    const QWidget* parent = parentWidget();
+    setGeometry(0, top_, parent->width(), height_ > 0 ? height_ : std::max(0, parent->height() - top_));
+}
+
+bool GradientPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize) fit();
+    return QWidget::eventFilter(watched, event);
+}
+
 void GradientPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, direction_ == Qt::Horizontal ? width() : 0, direction_ == Qt::Vertical ? height() : 0);

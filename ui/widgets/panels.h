@@ -15,12 +15,20 @@ class GradientPanel final : public QWidget {
 public:
     GradientPanel(QWidget* parent, QColor from, QColor to, Qt::Orientation direction);
 
+    // Keeps the panel as wide as its parent, from `top` down, `height` high or,
+    // when it is 0, down to the parent's bottom, however the parent is resized.
+    void followparent(int top, int height);
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void fit();
+
     QColor from_, to_;
     Qt::Orientation direction_;
+    int top_ = 0, height_ = 0;
 };
 
 // A pie filled clockwise from twelve o'clock; progress 0..100, clamped.
