@@ -8,6 +8,19 @@
 #include "ui/display.h"
 #include "ui/mainwindow.h"
 
+namespace {
+
+QtMessageHandler qtmessages = nullptr;
+
+// Without a sound server the audio back end says so on stderr; the game plays
+// nothing then, and says nothing about it either.
+void quietaudio(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("PulseAudioService:"))) return;
+    qtmessages(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::string program = argc > 0 ? argv[0] : "hexbrawl";
     if (auto missing = hexbrawl::ui::missingdisplay([](const char* name) -> const char* { return std::getenv(name); }, program)) {
@@ -16,6 +29,7 @@ int main(int argc, char** argv) {
     }
     // Whole device pixels per arena pixel, so that the pixel art stays crisp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+    qtmessages = qInstallMessageHandler(quietaudio);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Hexbrawl");
     try {
