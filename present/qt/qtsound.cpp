@@ -8,8 +8,6 @@
 #include <QUrl>
 
 namespace hexbrawl {
-namespace {
-
 // The clips are built in as resources named like their files in assets/sounds;
 // the catalogue's names may differ from the file names in case.
 QUrl clipurl(const WaveEntry& wave) {
@@ -19,6 +17,8 @@ QUrl clipurl(const WaveEntry& wave) {
         if (file.compare(wanted, Qt::CaseInsensitive) == 0) return QUrl(QStringLiteral("qrc:/sounds/") + file);
     return QUrl(QStringLiteral("qrc:/sounds/") + wanted);
 }
+
+namespace {
 
 // One sound effect is one stream: playing it again cuts off what it was playing.
 class EffectVoice final : public Voice {

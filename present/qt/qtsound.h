@@ -2,12 +2,17 @@
 // one QSoundEffect each.
 #pragma once
 
+#include <QUrl>
+
 #include <memory>
 
 #include "present/ports.h"
 #include "present/qt/voices.h"
 
 namespace hexbrawl {
+
+// Where the clip's samples are built into the program: "qrc:/sounds/click.wav".
+QUrl clipurl(const WaveEntry& wave);
 
 class QtSound final : public Sound {
 public:

@@ -1,6 +1,8 @@
 // Which voice a clip plays on, with a clock and voices of our own.
 #include "present/qt/qtsound.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -95,6 +97,16 @@ TEST(QtSound, LoadsEveryClipOnceAndIsSilentWithoutOutput) {
     mute.playwave("click", findwave("click"));
     EXPECT_EQ(mute.voicecount(findwave("click")), 0u);
     EXPECT_EQ(fake.made, wavecount);
+}
+
+TEST(QtSound, EveryClipIsBuiltIntoTheProgram) {
+    for (const WaveEntry& wave : waves()) {
+        QUrl url = clipurl(wave);
+        ASSERT_EQ(url.scheme(), "qrc");
+        QFile file(":" + url.path());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << url.toString().toStdString();
+        EXPECT_EQ(file.read(4), "RIFF") << url.toString().toStdString();
+    }
 }
 
 }  // namespace
