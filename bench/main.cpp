@@ -1,0 +1,146 @@
+// hexbrawl-bench: the speed of a frame, of the catalogue and of start-up, each
+// measured against SurfaceCopy, a plain copy of one frame's pixels in the same run.
+// It ends with one line per case, "ratio NAME X.XX": the case's median time as a
+// multiple of SurfaceCopy's median.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/positions.h"
+#include "game/catalog.h"
+#include "present/imagebank.h"
+#include "present/softsurface.h"
+
+namespace {
+
+using namespace hexbrawl;
+
+constexpr std::size_t framepixels = static_cast<std::size_t>(SoftSurface::width) * SoftSurface::height;
+
+void SurfaceCopy(benchmark::State& state)
+{
+    std::vector<std::uint32_t> from(framepixels, 0xFF208020u), to(framepixels);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), framepixels * sizeof(std::uint32_t));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * framepixels * sizeof(std::uint32_t)));
+}
+
+// One tick of the game, which ends with DrawScreen on the real surface. The
+// position is put back before every tick, outside the timing.
+void Frame(benchmark::State& state, bench::Game& game, const bench::Snapshot& position)
+{
+    game.draw(true);
+    for (auto _ : state) {
+        state.PauseTiming();
+        position.restore(game.form());
+        state.ResumeTiming();
+        game.session().tick(1);
+    }
+    position.restore(game.form());
+    if (!game.session().messages().empty())
+        state.SkipWithError(("the tick showed: " + game.session().messages().front().text).c_str());
+}
+
+void Catalogue(benchmark::State& state)
+{
+    auto catalog = std::make_unique<Catalog>();
+    Random random;
+    for (auto _ : state) {
+        random.seed = 12345;
+        generatecatalog(*catalog, random);
+        benchmark::DoNotOptimize(catalog.get());
+        benchmark::ClobberMemory();
+    }
+}
+
+// Window creation without a window: the game's FormCreate, every built-in picture
+// decoded and the title picture decoded.
+void StartUp(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Session session;
+        session.start(12345);
+        ImageBank bank;
+        Image title = decodetitle();
+        benchmark::DoNotOptimize(bank.picture(0).pixels.data());
+        benchmark::DoNotOptimize(title.pixels.data());
+    }
+}
+
+// Prints as usual and keeps the median of every case.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> medians;  // seconds
+    std::vector<std::string> order;
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
+                continue;
+            const std::string& name = run.run_name.function_name;
+            if (!medians.contains(name))
+                order.push_back(name);
+            medians[name] = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        }
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+
+    ImageBank bank;
+    SoftSurface surface([&bank](const PictureEntry& entry) -> const Image& { return bank.picture(entry); });
+
+    struct Case {
+        const char* name;
+        std::unique_ptr<bench::Game> (*build)(Surface&);
+        std::unique_ptr<bench::Game> game;
+        std::unique_ptr<bench::Snapshot> position;
+    };
+    std::vector<Case> frames;
+    frames.push_back({"FrameTypical", bench::typical, nullptr, nullptr});
+    frames.push_back({"FrameBusy", bench::busy, nullptr, nullptr});
+    frames.push_back({"FrameWorst", bench::worst, nullptr, nullptr});
+    for (Case& c : frames) {
+        c.game = c.build(surface);
+        c.position = std::make_unique<bench::Snapshot>(c.game->form());
+        std::printf("position %s: %s\n", c.name, bench::census(c.game->form()).text().c_str());
+    }
+    std::fflush(stdout);
+
+    const auto setup = [](benchmark::internal::Benchmark* b) {
+        b->Repetitions(7)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+    };
+    setup(benchmark::RegisterBenchmark("SurfaceCopy", SurfaceCopy));
+    for (Case& c : frames)
+        setup(benchmark::RegisterBenchmark(c.name, [&c](benchmark::State& state) { Frame(state, *c.game, *c.position); }));
+    setup(benchmark::RegisterBenchmark("Catalogue", Catalogue));
+    setup(benchmark::RegisterBenchmark("StartUp", StartUp));
+
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto copy = reporter.medians.find("SurfaceCopy");
+    if (copy == reporter.medians.end() || copy->second <= 0)
+        return 0;
+    for (const std::string& name : reporter.order)
+        if (name != "SurfaceCopy")
+            std::printf("ratio %s %.2f\n", name.c_str(), reporter.medians[name] / copy->second);
+    return 0;
+}
