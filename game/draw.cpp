@@ -1,5 +1,6 @@
 // One frame of the arena: ground, wizards, trees by depth, abilities, the walk or
 // aim circle, and the flickering explosion discs.
+#include <array>
 #include <string>
 
 #include "game/tform1.h"
@@ -30,9 +31,26 @@ void TForm1::DrawScreen()
     locationreadout();
     surface.clearsurface();
 
+    // The ground holds a few names over and over: the last ones found are kept for
+    // this frame, and a name not seen yet is looked up (and may fail) at its tile.
+    struct Found {
+        std::string_view name;
+        const PictureEntry* entry = nullptr;
+    };
+    std::array<Found, 4> found{};
+    std::size_t oldest = 0;
+    const auto tile = [&](const std::string& name) -> const PictureEntry& {
+        for (const Found& f : found)
+            if (f.entry && f.name == name)
+                return *f.entry;
+        const PictureEntry& entry = findimage(name);
+        found[oldest] = {name, &entry};
+        oldest = (oldest + 1) % found.size();
+        return entry;
+    };
     for (int a = 1; a <= 38; ++a)
         for (int b = 1; b <= 38; ++b)
-            surface.drawimage(findimage(terrain[a][b]), (a - 1) * 20, (b - 1) * 20);
+            surface.drawimage(tile(terrain[a][b]), (a - 1) * 20, (b - 1) * 20);
 
     for (int p = 1; p <= playercount; ++p) {
         const Tplayer& w = players[p];

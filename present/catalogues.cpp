@@ -85,9 +85,9 @@ constexpr std::array<WaveEntry, wavecount> wavetable{{
     {17, "obstacle", 1, 8, 1.82},
 }};
 
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool sameword(std::string_view a, std::string_view b)
+constexpr bool sameword(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
@@ -97,22 +97,71 @@ bool sameword(std::string_view a, std::string_view b)
     return true;
 }
 
-template <typename Entry, std::size_t N>
-const Entry* find(const std::array<Entry, N>& table, std::string_view name)
+constexpr std::uint32_t namehash(std::string_view name)
 {
-    for (const Entry& e : table)
-        if (sameword(e.name, name))
-            return &e;
-    return nullptr;
+    std::uint32_t h = 2166136261u;
+    for (char c : name)
+        h = (h ^ static_cast<unsigned char>(lower(c))) * 16777619u;
+    return h;
 }
+
+// An open-addressed table of the names, hashed without regard to case, built at
+// compile time: the frame looks a name up for every tile, sprite and sound.
+template <typename Entry, std::size_t N, std::size_t Slots>
+class NameIndex {
+public:
+    static_assert((Slots & (Slots - 1)) == 0 && Slots >= 2 * N);
+
+    constexpr explicit NameIndex(const std::array<Entry, N>& table) : table_(table)
+    {
+        slots_.fill(-1);
+        for (std::size_t i = 0; i < N; ++i) {
+            if (table[i].name.size() > longest_)
+                longest_ = table[i].name.size();
+            std::size_t h = namehash(table[i].name) & (Slots - 1);
+            while (slots_[h] >= 0)
+                h = (h + 1) & (Slots - 1);
+            slots_[h] = static_cast<std::int16_t>(i);
+        }
+    }
+
+    // No two names are the same word, so the one found is the first the table has.
+    constexpr bool unique() const
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            for (std::size_t j = i + 1; j < N; ++j)
+                if (sameword(table_[i].name, table_[j].name))
+                    return false;
+        return true;
+    }
+
+    constexpr const Entry* find(std::string_view name) const
+    {
+        if (name.size() > longest_)
+            return nullptr;
+        for (std::size_t h = namehash(name) & (Slots - 1); slots_[h] >= 0; h = (h + 1) & (Slots - 1))
+            if (sameword(table_[static_cast<std::size_t>(slots_[h])].name, name))
+                return &table_[static_cast<std::size_t>(slots_[h])];
+        return nullptr;
+    }
+
+private:
+    const std::array<Entry, N>& table_;
+    std::array<std::int16_t, Slots> slots_{};
+    std::size_t longest_ = 0;
+};
+
+constexpr NameIndex<PictureEntry, picturecount, 128> pictureindex(picturetable);
+constexpr NameIndex<WaveEntry, wavecount, 64> waveindex(wavetable);
+static_assert(pictureindex.unique() && waveindex.unique());
 
 }  // namespace
 
 std::span<const PictureEntry, picturecount> pictures() { return picturetable; }
 std::span<const WaveEntry, wavecount> waves() { return wavetable; }
 
-const PictureEntry* tryfindimage(std::string_view name) { return find(picturetable, name); }
-const WaveEntry* tryfindwave(std::string_view name) { return find(wavetable, name); }
+const PictureEntry* tryfindimage(std::string_view name) { return pictureindex.find(name); }
+const WaveEntry* tryfindwave(std::string_view name) { return waveindex.find(name); }
 
 const PictureEntry& findimage(std::string_view name)
 {

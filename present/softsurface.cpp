@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace hexbrawl {
 namespace {
@@ -26,6 +27,8 @@ struct Keying {
 };
 
 // One row of an ellipse: the columns [from, to] it covers; empty when from > to.
+constexpr i64 unknown = std::numeric_limits<i64>::min();
+
 struct Span {
     i64 from = 1, to = 0;
     bool empty() const { return from > to; }
@@ -66,29 +69,86 @@ private:
 SoftSurface::SoftSurface(PictureSource source)
     : source_(std::move(source)), buffer_(static_cast<std::size_t>(width) * height, 0xFF000000u) {}
 
-void SoftSurface::clearsurface() { std::fill(buffer_.begin(), buffer_.end(), 0xFF000000u); }
+void SoftSurface::clearsurface() {
+    // Whatever was held back would be covered anyway.
+    ellipses_.clear();
+    ground_.tiles.clear();
+    ground_.pending = true;
+}
 
-void SoftSurface::fillrow(i64 y, i64 from, i64 to, std::uint32_t colour) {
+void SoftSurface::fillrow(i64 y, i64 from, i64 to, std::uint32_t colour) const {
     if (y < 0 || y >= height) return;
     from = std::max<i64>(from, 0);
     to = std::min<i64>(to, width - 1);
     if (from > to) return;
-    auto row = buffer_.begin() + static_cast<std::ptrdiff_t>(y * width);
-    std::fill(row + from, row + to + 1, colour);
+    std::fill_n(buffer_.data() + y * width + from, to - from + 1, colour);
+}
+
+void SoftSurface::opaque(const Tile& tile) const {
+    i64 sx0 = std::max<i64>(0, -i64{tile.x}), sx1 = std::min<i64>(tile.w, i64{width} - tile.x);
+    i64 sy0 = std::max<i64>(0, -i64{tile.y}), sy1 = std::min<i64>(tile.h, i64{height} - tile.y);
+    for (i64 sy = sy0; sy < sy1; ++sy) {
+        const std::uint32_t* src = tile.image->pixels.data() + sy * tile.image->width;
+        std::uint32_t* dst = buffer_.data() + (tile.y + sy) * width + tile.x;
+        for (i64 sx = sx0; sx < sx1; ++sx) dst[sx] = src[sx] | 0xFF000000u;
+    }
+}
+
+std::vector<std::pair<const Image*, std::uint64_t>> SoftSurface::prints(const std::vector<Tile>& tiles) const {
+    std::vector<std::pair<const Image*, std::uint64_t>> out;
+    for (const Tile& tile : tiles) {
+        if (std::any_of(out.begin(), out.end(), [&](const auto& p) { return p.first == tile.image; })) continue;
+        std::uint64_t h = 1469598103934665603u ^ static_cast<std::uint64_t>(tile.image->width) << 32 ^
+                          static_cast<std::uint64_t>(tile.image->height);
+        for (std::uint32_t p : tile.image->pixels) h = (h ^ p) * 1099511628211u;
+        out.emplace_back(tile.image, h);
+    }
+    return out;
+}
+
+void SoftSurface::settleground() const {
+    Ground& g = ground_;
+    g.pending = false;
+    // A few tiles are quicker drawn than compared and kept.
+    constexpr std::size_t worthkeeping = 64;
+    if (g.tiles.size() >= worthkeeping && g.tiles == g.kepttiles) {
+        auto now = prints(g.tiles);
+        if (now == g.keptprints) {
+            std::copy(g.kept.begin(), g.kept.end(), buffer_.begin());
+            return;
+        }
+    }
+    std::fill(buffer_.begin(), buffer_.end(), 0xFF000000u);
+    for (const Tile& tile : g.tiles) opaque(tile);
+    if (g.tiles.size() >= worthkeeping) {
+        g.kept = buffer_;
+        g.keptprints = prints(g.tiles);
+        std::swap(g.kepttiles, g.tiles);
+    }
+    g.tiles.clear();
 }
 
 void SoftSurface::drawimage(const PictureEntry& picture, int x, int y) {
     const Image& image = source_(picture);
-    Keying keying{picture.transparent, picture.key};
     i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
+    if (!picture.transparent && ground_.pending && pw > 0 && ph > 0) {
+        ground_.tiles.push_back({&image, static_cast<int>(pw), static_cast<int>(ph), x, y});
+        return;
+    }
+    settle();
+    if (!picture.transparent) {
+        opaque({&image, static_cast<int>(pw), static_cast<int>(ph), x, y});
+        return;
+    }
+    const std::uint32_t key = picture.key;
     // The visible part, in picture coordinates.
     i64 sx0 = std::max<i64>(0, -static_cast<i64>(x)), sx1 = std::min<i64>(pw, i64{width} - x);
     i64 sy0 = std::max<i64>(0, -static_cast<i64>(y)), sy1 = std::min<i64>(ph, i64{height} - y);
     for (i64 sy = sy0; sy < sy1; ++sy) {
         const std::uint32_t* src = image.pixels.data() + sy * image.width;
-        std::uint32_t* dst = buffer_.data() + (y + sy) * width;
+        std::uint32_t* dst = buffer_.data() + (y + sy) * width + x;
         for (i64 sx = sx0; sx < sx1; ++sx)
-            if (!keying.skips(src[sx])) dst[x + sx] = src[sx] | 0xFF000000u;
+            if ((src[sx] & 0xFFFFFFu) != key) dst[sx] = src[sx] | 0xFF000000u;
     }
 }
 
@@ -98,17 +158,21 @@ void SoftSurface::stretchimage(const PictureEntry& picture, int left, int top, i
     Keying keying{picture.transparent, picture.key};
     i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
     if (pw <= 0 || ph <= 0) return;
+    settle();
     i64 w = i64{right} - left, h = i64{bottom} - top;
     i64 x0 = std::max<i64>(left, 0), x1 = std::min<i64>(right, width);
     i64 y0 = std::max<i64>(top, 0), y1 = std::min<i64>(bottom, height);
+    if (x0 >= x1) return;
     // Nearest neighbour: target column c of the rectangle samples column c x pw / w.
+    columns_.resize(static_cast<std::size_t>(x1 - x0));
+    for (i64 x = x0; x < x1; ++x) columns_[static_cast<std::size_t>(x - x0)] = (x - left) * pw / w;
     for (i64 y = y0; y < y1; ++y) {
         i64 sy = (y - top) * ph / h;
         const std::uint32_t* src = image.pixels.data() + sy * image.width;
-        std::uint32_t* dst = buffer_.data() + y * width;
-        for (i64 x = x0; x < x1; ++x) {
-            std::uint32_t p = src[(x - left) * pw / w];
-            if (!keying.skips(p)) dst[x] = p | 0xFF000000u;
+        std::uint32_t* dst = buffer_.data() + y * width + x0;
+        for (i64 i = 0; i < x1 - x0; ++i) {
+            std::uint32_t p = src[columns_[static_cast<std::size_t>(i)]];
+            if (!keying.skips(p)) dst[i] = p | 0xFF000000u;
         }
     }
 }
@@ -118,32 +182,96 @@ void SoftSurface::drawellipse(int left, int top, int right, int bottom, std::uin
     i64 l = std::min(left, right), r = std::max(left, right);
     i64 t = std::min(top, bottom), b = std::max(top, bottom);
     if (l == r || t == b) return;
-    EllipseRows rows(l, t, r, b);
-    std::uint32_t pencolour = bufferpixel(pen);
-    i64 y0 = std::max<i64>(t, 0), y1 = std::min<i64>(b, height);
-    if (y0 >= y1) return;
-    Span above = rows.row(y0 - 1), here = rows.row(y0);
-    for (i64 y = y0; y < y1; ++y) {
-        Span below = rows.row(y + 1);
-        if (!here.empty()) {
+    if (std::max<i64>(t, 0) >= std::min<i64>(b, height)) return;
+    if (ground_.pending) settleground();
+    ellipses_.push_back({l, t, r, b, pen, fill});
+}
+
+void SoftSurface::settleellipses() const {
+    // Each ellipse's rows, worked out only when a row of it is not yet covered.
+    struct Rows {
+        EllipseRows shape;
+        i64 y0, y1;                // the rows on the surface
+        std::vector<Span> spans;   // rows y0 - 1 .. y1; `from` = unknown when not yet worked out
+        std::uint32_t pen, fill;
+        bool filled;
+        Span row(i64 y) {
+            Span& s = spans[static_cast<std::size_t>(y - y0 + 1)];
+            if (s.from == unknown) s = shape.row(y);
+            return s;
+        }
+    };
+    std::vector<Rows> rows;
+    rows.reserve(ellipses_.size());
+    i64 top = height, bottom = 0;
+    for (const Ellipse& e : ellipses_) {
+        i64 y0 = std::max<i64>(e.top, 0), y1 = std::min<i64>(e.bottom, height);
+        Span fresh;
+        fresh.from = unknown;
+        rows.push_back({EllipseRows(e.left, e.top, e.right, e.bottom), y0, y1,
+                        std::vector<Span>(static_cast<std::size_t>(y1 - y0 + 2), fresh), bufferpixel(e.pen),
+                        e.fill ? bufferpixel(*e.fill) : 0u, e.fill.has_value()});
+        top = std::min(top, y0);
+        bottom = std::max(bottom, y1);
+    }
+    ellipses_.clear();
+
+    // The columns of the current row already taken by later ellipses: sorted,
+    // apart from each other.
+    std::vector<Span> covered;
+    const auto paint = [&](i64 y, i64 from, i64 to, std::uint32_t colour) {
+        from = std::max<i64>(from, 0);
+        to = std::min<i64>(to, width - 1);
+        if (from > to) return;
+        i64 at = from;
+        std::size_t i = 0;
+        while (i < covered.size() && covered[i].to < from) ++i;
+        std::size_t first = i;
+        for (; i < covered.size() && covered[i].from <= to; ++i) {
+            if (covered[i].from > at) fillrow(y, at, covered[i].from - 1, colour);
+            at = std::max(at, covered[i].to + 1);
+        }
+        if (at <= to) fillrow(y, at, to, colour);
+        // Merge [from, to] with the runs it touches.
+        std::size_t last = i;
+        Span merged{from, to};
+        if (first > 0 && covered[first - 1].to + 1 == from) --first;
+        if (last < covered.size() && covered[last].from == to + 1) ++last;
+        if (first < last) {
+            merged.from = std::min(merged.from, covered[first].from);
+            merged.to = std::max(merged.to, covered[last - 1].to);
+        }
+        covered.erase(covered.begin() + static_cast<std::ptrdiff_t>(first),
+                      covered.begin() + static_cast<std::ptrdiff_t>(last));
+        covered.insert(covered.begin() + static_cast<std::ptrdiff_t>(first), merged);
+    };
+    for (i64 y = top; y < bottom; ++y) {
+        covered.clear();
+        for (auto e = rows.rbegin(); e != rows.rend(); ++e) {
+            if (y < e->y0 || y >= e->y1) continue;
+            Span here = e->row(y);
+            if (here.empty()) continue;
+            Span above = e->row(y - 1), below = e->row(y + 1);
             // The outline is every pixel of the ellipse with a neighbour outside it;
             // the rest of the row is inside. Rows are solid, so both are runs.
             i64 in0 = std::max({here.from + 1, above.from, below.from});
             i64 in1 = std::min({here.to - 1, above.to, below.to});
             if (above.empty() || below.empty() || in0 > in1) {
-                fillrow(y, here.from, here.to, pencolour);
+                paint(y, here.from, here.to, e->pen);
+            } else if (e->filled && e->fill == e->pen) {
+                paint(y, here.from, here.to, e->pen);
             } else {
-                fillrow(y, here.from, in0 - 1, pencolour);
-                fillrow(y, in1 + 1, here.to, pencolour);
-                if (fill) fillrow(y, in0, in1, bufferpixel(*fill));
+                paint(y, here.from, in0 - 1, e->pen);
+                paint(y, in1 + 1, here.to, e->pen);
+                if (e->filled) paint(y, in0, in1, e->fill);
             }
+            if (covered.size() == 1 && covered[0].from == 0 && covered[0].to == width - 1) break;
         }
-        above = here;
-        here = below;
     }
 }
 
 void SoftSurface::flipsurface() {
+    settle();
     ++frames_;
     if (presenter_) presenter_(buffer_.data(), width, height);
 }
