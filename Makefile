@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test package clean
 
 all: build
 
@@ -24,6 +24,14 @@ run: build
 
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# A Release build of its own, packed into build-package/hexbrawl_<version>-1_<arch>.deb;
+# only the program is built, not the tests.
+package: deps
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-package -j$(JOBS) --target hexbrawl
+	@cd build-package && cpack -G DEB
+	@ls build-package/*.deb
 
 clean:
 	rm -rf $(BUILD)

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()
