@@ -1,0 +1,207 @@
+// Playing scripts with every rule checked, and cutting failing ones down.
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <exception>
+
+#include "tests/monkey/monkey.h"
+
+namespace hexbrawl::monkey {
+
+namespace {
+
+// Only a name the player typed may fail its look-up: a portrait, or the death cry
+// played on request. A look-up error anywhere else abandons a handler half-way.
+bool mayfaillookup(const Command& c)
+{
+    return (c.verb == Command::Verb::set && c.control == Control::PictureBox) ||
+           (c.verb == Command::Verb::click && c.control == Control::PlaysndBtn);
+}
+
+std::optional<Failure> lookuperrors(Session& s, const Command& c)
+{
+    std::optional<Failure> bad;
+    if (!mayfaillookup(c))
+        for (const RecordedMessage& m : s.messages())
+            if (m.kind == MessageKind::error) {
+                bad = Failure{"lookup-error", "'" + scriptline(c).substr(0, 60) + "' showed: " + m.text};
+                break;
+            }
+    // The turn messages of a long session would pile up otherwise.
+    s.clearrecords();
+    return bad;
+}
+
+std::optional<Failure> statedocument(const std::string& text)
+{
+    // nlohmann's parser refuses strings that are not UTF-8.
+    const nlohmann::json state = nlohmann::json::parse(text, nullptr, false);
+    if (state.is_discarded())
+        return Failure{"state-json", "the state is not JSON: " + text.substr(0, 80)};
+    if (!state.contains("players") || state["players"].size() != 12)
+        return Failure{"state-json", "the state has no 12 players"};
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Failure> Player::step(const Command& c)
+{
+    try {
+        return checked(c);
+    } catch (const std::exception& e) {
+        return Failure{"exception", "'" + scriptline(c).substr(0, 60) + "' threw: " + e.what()};
+    } catch (...) {
+        return Failure{"exception", "'" + scriptline(c).substr(0, 60) + "' threw something that is no exception"};
+    }
+}
+
+std::optional<Failure> Player::checked(const Command& c)
+{
+    ++figures.commands;
+    const int level = form().gamelevel;
+    const bool running = form().matchrunning;
+    switch (c.verb) {
+    case Command::Verb::start: session_.start(static_cast<std::uint32_t>(c.a)); break;
+    case Command::Verb::click: session_.click(*c.control); break;
+    case Command::Verb::set: session_.set(*c.control, c.text); break;
+    case Command::Verb::select: session_.select(*c.control, static_cast<int>(c.a)); break;
+    case Command::Verb::press: session_.press(static_cast<int>(c.a), static_cast<int>(c.b)); break;
+    case Command::Verb::close: session_.close(); break;
+    case Command::Verb::catalog: session_.catalogjson(); break;
+    case Command::Verb::state: {
+        // state() forgets the records, so they are looked at first.
+        if (auto bad = lookuperrors(session_, c))
+            return bad;
+        ++figures.states;
+        if (auto bad = statedocument(session_.state()))
+            return bad;
+        break;
+    }
+    case Command::Verb::tick:
+        // One period at a time, so the rules are checked after every one. The
+        // session stops delivering when the timer goes off; so does this loop.
+        for (std::int64_t i = 0; i < c.a && form().controls.GameTimer; ++i) {
+            const int before = form().gamelevel;
+            session_.tick(1);
+            ++figures.ticks;
+            figures.rounds += static_cast<std::uint64_t>(form().gamelevel - before);
+            if (auto bad = lookuperrors(session_, c))
+                return bad;
+            if (auto bad = checkinvariants(form())) {
+                bad->detail += " (period " + std::to_string(i + 1) + " of 'tick " + std::to_string(c.a) + "')";
+                return bad;
+            }
+        }
+        return std::nullopt;
+    }
+    if (c.verb != Command::Verb::start)
+        figures.rounds += static_cast<std::uint64_t>(std::max(0, form().gamelevel - level));
+    if (!running && form().matchrunning)
+        ++figures.matches;
+    if (auto bad = lookuperrors(session_, c))
+        return bad;
+    return checkinvariants(form());
+}
+
+Replay replay(const Script& script, Surface* surface)
+{
+    Player player(surface);
+    for (std::size_t i = 0; i < script.size(); ++i)
+        if (auto bad = player.step(script[i]))
+            return {bad, i};
+    return {};
+}
+
+void play(Outcome& out, std::uint64_t seed, int commands, GeneratorOptions options, Surface* surface)
+{
+    out = Outcome{};
+    Player player(surface);
+    Generator generator(seed, options);
+    // Half of the scripts end with the window closed.
+    const bool closing = seed % 2 == 0;
+    for (int i = 0; i < commands; ++i) {
+        const Command c = i == 0                               ? generator.first()
+                          : closing && i == commands - 1 ? Command{Command::Verb::close, std::nullopt, {}, 0, 0}
+                                                         : generator.next(player.form());
+        out.script.push_back(c);
+        if (auto bad = player.step(c)) {
+            out.failure = bad;
+            out.at = static_cast<std::size_t>(i);
+            break;
+        }
+    }
+    out.figures = player.figures;
+    out.figures.scripts = 1;
+}
+
+Script shrink(const Script& script, const std::string& rule, Surface* surface, int runs)
+{
+    auto fails = [&](const Script& s) {
+        if (runs <= 0)
+            return false;
+        --runs;
+        const Replay r = replay(s, surface);
+        return r.failure && r.failure->rule == rule;
+    };
+
+    // Nothing after the failing command matters.
+    Script best = script;
+    const Replay first = replay(best, surface);
+    if (!first.failure || first.failure->rule != rule)
+        return best;
+    best.resize(first.at + 1);
+
+    // Delta debugging over the commands after `start`: drop ever smaller chunks.
+    auto without = [&](std::size_t from, std::size_t to) {
+        Script s(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(from));
+        s.insert(s.end(), best.begin() + static_cast<std::ptrdiff_t>(to), best.end());
+        return s;
+    };
+    std::size_t parts = 2;
+    while (best.size() > 2 && runs > 0) {
+        const std::size_t body = best.size() - 1;
+        const std::size_t chunk = (body + parts - 1) / parts;
+        bool cut = false;
+        for (std::size_t from = 1; from < best.size(); from += chunk) {
+            const Script candidate = without(from, std::min(best.size(), from + chunk));
+            if (fails(candidate)) {
+                best = candidate;
+                parts = std::max<std::size_t>(parts - 1, 2);
+                cut = true;
+                break;
+            }
+        }
+        if (!cut) {
+            if (parts >= body)
+                break;
+            parts = std::min(body, parts * 2);
+        }
+    }
+
+    // Then smaller numbers of periods and shorter texts, where they still fail.
+    for (std::size_t i = 1; i < best.size() && runs > 0; ++i) {
+        Command& c = best[i];
+        if (c.verb == Command::Verb::tick) {
+            while (c.a > 1) {
+                Script candidate = best;
+                candidate[i].a = c.a / 2;
+                if (!fails(candidate))
+                    break;
+                c.a /= 2;
+            }
+        } else if (c.verb == Command::Verb::set) {
+            while (c.text.size() > 1) {
+                Script candidate = best;
+                candidate[i].text.resize(c.text.size() / 2);
+                // A carriage return at the end of a line would be dropped by the runner.
+                if (candidate[i].text.back() == '\r' || !fails(candidate))
+                    break;
+                c.text.resize(c.text.size() / 2);
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace hexbrawl::monkey
