@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run test bench bench-window package clean
 
 all: build
 
@@ -32,6 +32,19 @@ package: deps
 	@cmake --build build-package -j$(JOBS) --target hexbrawl
 	@cd build-package && cpack -G DEB
 	@ls build-package/*.deb
+
+# The speed benchmarks in a Release build of their own: build-bench/hexbrawl-bench,
+# ending with one "ratio NAME X.XX" line per case (see README, Speed).
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DHEXBRAWL_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-bench -j$(JOBS) --target hexbrawl-bench
+	@build-bench/hexbrawl-bench
+
+# The real window under Xvfb: start-up, processor use at rest and peak memory.
+bench-window: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DHEXBRAWL_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-bench -j$(JOBS) --target hexbrawl
+	@bench/window.sh build-bench/hexbrawl
 
 clean:
 	rm -rf $(BUILD)
