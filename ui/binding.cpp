@@ -5,11 +5,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QSignalBlocker>
-#include <QTabBar>
 
-#include "ui/widgets/panels.h"
+#include "ui/widgets/gauges.h"
+#include "ui/widgets/pagetabs.h"
 #include "ui/widgets/spinedit.h"
 
 namespace hexbrawl::ui {
@@ -94,20 +93,13 @@ void bindlines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std:
     shown = lines;
 }
 
-void bindgauge(QProgressBar* bar, const Gauge& gauge) {
-    // A maximum of 0 would turn the bar into a busy indicator.
-    int max = gauge.max > 0 ? gauge.max : 1;
-    int value = gauge.max > 0 ? gauge.value : 0;
-    if (bar->maximum() != max) bar->setRange(0, max);
-    if (bar->value() != value) bar->setValue(value);
+void bindgauge(BarGauge* bar, const Gauge& gauge) {
+    bar->setmaximum(gauge.max);
+    bar->setvalue(gauge.value);
 }
 
 void bindpie(PieGauge* pie, int progress) { pie->setprogress(progress); }
 
-void bindpage(QTabBar* tabs, int page) {
-    if (tabs->currentIndex() == page) return;
-    QSignalBlocker block(tabs);
-    tabs->setCurrentIndex(page);
-}
+void bindpage(PageTabs* tabs, int page) { tabs->setcurrent(page); }
 
 }  // namespace hexbrawl::ui

@@ -15,12 +15,12 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-class QProgressBar;
-class QTabBar;
 class QWidget;
 
 namespace hexbrawl::ui {
 
+class BarGauge;
+class PageTabs;
 class PieGauge;
 class SpinEdit;
 
@@ -36,8 +36,8 @@ void bindbox(QComboBox* combo, const EditBox& box);
 // a hundred rows costs one comparison per event.
 void bindlist(QListWidget* list, const ListBox& box, std::vector<std::string>& shown);
 void bindlines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std::vector<std::string>& shown);
-void bindgauge(QProgressBar* bar, const Gauge& gauge);
+void bindgauge(BarGauge* bar, const Gauge& gauge);
 void bindpie(PieGauge* pie, int progress);
-void bindpage(QTabBar* tabs, int page);
+void bindpage(PageTabs* tabs, int page);
 
 }  // namespace hexbrawl::ui

@@ -32,6 +32,9 @@ int main(int argc, char** argv) {
     qtmessages = qInstallMessageHandler(quietaudio);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Hexbrawl");
+    // The same look on every desktop: the game draws its own colours on Qt's plain
+    // style rather than on whatever theme the session has.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     try {
         hexbrawl::ui::MainWindow window;
         window.show();

@@ -6,10 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTabBar>
-#include <QToolButton>
 
 #include <chrono>
 
@@ -20,11 +16,17 @@
 #include "present/qt/qtgametimer.h"
 #include "present/qt/qtsound.h"
 #include "ui/binding.h"
+#include "ui/fonts.h"
 #include "ui/pictures.h"
 #include "ui/widgets/arenaview.h"
+#include "ui/widgets/bevelbuttons.h"
 #include "ui/widgets/factory.h"
+#include "ui/widgets/gauges.h"
+#include "ui/widgets/glowlabel.h"
 #include "ui/widgets/listpicks.h"
+#include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
+#include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/spinedit.h"
 #include "ui/widgets/toolwindow.h"
 
@@ -71,6 +73,9 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(clientwidth, clientheight);
+    // The window's own font, for every control that does not name one: the 8-point
+    // sans serif of the game's forms.
+    setFont(gamefont(Face::arial, 11));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
@@ -124,21 +129,42 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::buildhud() {
-    makebevel(this, {0, 0, 153, 73}, QColor(0x30, 0x30, 0x48), Qt::black, Qt::Horizontal);
+    makebevel(this, {0, 0, 153, 73}, QColor(0x3A, 0x2A, 0x52), Qt::black, Qt::Horizontal);
     makebevel(this, {0, 456, 153, 294}, Qt::black, QColor(0x80, 0x80, 0x80), Qt::Horizontal);
-    lvllbl_ = makelabel(this, {8, 0}, "Level", silver, {13});
-    namelbl_ = makelabel(this, {8, 24}, "Name", silver, {16});
-    LocationLbl_ = makelabel(this, {8, 40}, "Name", silver, {16});
+    // The turn display's texts may be as long as a wizard's name: they stop at the
+    // arena's edge.
+    auto hudlabel = [this](QPoint at, const char* text, QColor colour, int pixels) {
+        GlowLabel* label = makelabel(this, at, text, colour, {pixels}, QColor(0x10, 0x10, 0x10));
+        label->setMaximumWidth(arenaplace.x() - label->x());
+        return label;
+    };
+    lvllbl_ = hudlabel({8, 0}, "Level", silver, 13);
+    namelbl_ = hudlabel({8, 24}, "Name", silver, 16);
+    LocationLbl_ = hudlabel({8, 40}, "Name", silver, 16);
     Walkpie_ = makepiegauge(this, {42, 56, 65, 65}, QColor(218, 218, 218));
     Portrait_ = makepicture(this, {120, 56, 20, 20});
-    WalkLbl_ = makelabel(this, {40, 128}, "Walk Left", silver, {16});
+    WalkLbl_ = hudlabel({40, 128}, "Walk Left", silver, 16);
     HealthPie_ = makepiegauge(this, {42, 152, 65, 65}, QColor(236, 0, 0));
-    HPlbl_ = makelabel(this, {64, 224}, "HP", maroon, {16});
-    SpellPicker_ = makelist(this, {8, 248, 137, 209}, yellow, {13, false, false, "Black Chancery"}, 14);
-    AbilityBtn_ = makebutton(this, {8, 464, 137, 20}, "Use Ability", green, Qt::black, {11});
+    auto* hp = hudlabel({64, 224}, "HP", maroon, 16);
+    hp->setactivecolour(red);
+    HPlbl_ = hp;
+    SpellPicker_ = makelist(this, {8, 248, 137, 209}, yellow, {13, false, false, Face::chancery}, 14);
+
+    AbilityBtn_ = makestyled<TSelButton>(this, "AbilityBtn", {8, 464, 137, 20}, "Use Ability", {11}, Qt::black);
+    AbilityBtn_->setColor(green);
+    AbilityBtn_->setColorBorder(QColor(0, 176, 0));
+    AbilityBtn_->setColorOver(QColor(0, 170, 85));
+    AbilityBtn_->setColorDown(QColor(0, 206, 0));
+    AbilityBtn_->setColorOverCaption(Qt::black);
+    AbilityBtn_->setAlignment(Qt::AlignHCenter);
+    AbilityBtn_->setBorderWidth(1);
     AbilityBtn_->setCursor(Qt::PointingHandCursor);
-    AbilityInfo_ = makememo(this, {8, 496, 137, 193}, lime, {13, false, false, "Black Chancery"}, "AbilityInfo");
-    EndTurnBtn_ = makebutton(this, {16, 704, 121, 33}, "END TURN", QColor(52, 105, 165), Qt::white, {11, true});
+
+    AbilityInfo_ = makememo(this, {8, 496, 137, 193}, lime, {13, false, false, Face::chancery}, "AbilityInfo");
+
+    EndTurnBtn_ = makestyled<TAOLButton>(this, "EndTurnBtn", {16, 704, 121, 33}, "END TURN", {11, true}, Qt::white);
+    EndTurnBtn_->setColor(QColor(52, 105, 165));
+    EndTurnBtn_->setRaiseColor(QColor(138, 162, 215));
 
     lvllbl_->setObjectName("lvllbl");
     namelbl_->setObjectName("namelbl");
@@ -149,9 +175,7 @@ void MainWindow::buildhud() {
     HealthPie_->setObjectName("HealthPie");
     HPlbl_->setObjectName("HPlbl");
     SpellPicker_->setObjectName("SpellPicker");
-    AbilityBtn_->setObjectName("AbilityBtn");
     AbilityInfo_->setObjectName("AbilityInfo");
-    EndTurnBtn_->setObjectName("EndTurnBtn");
 }
 
 void MainWindow::buildeditor() {
@@ -161,45 +185,67 @@ void MainWindow::buildeditor() {
     QWidget* w = editor_->client();
 
     // The two bevels follow the window's size; the controls stay where they are.
-    auto* top = makebevel(w, {}, QColor(0x20, 0x20, 0x20), QColor(0x60, 0x60, 0x60), Qt::Horizontal);
-    auto* below = makebevel(w, {}, QColor(0xB6, 0xB6, 0xB6), QColor(0x40, 0x40, 0x40), Qt::Vertical);
+    auto* top = makebevel(w, {}, QColor(0x2C, 0x2C, 0x2C), QColor(0x70, 0x70, 0x70), Qt::Horizontal);
+    auto* below = makebevel(w, {}, QColor(0xB6, 0xB6, 0xB6), QColor(0x48, 0x48, 0x48), Qt::Vertical);
     top->followparent(0, 105);
     below->followparent(105, 0);
     top->setObjectName("topbevel");
     below->setObjectName("lowerbevel");
 
     const Font small{11};
-    makelabel(w, {16, 8}, "Number of players", orange, small);
+    auto label = [w](QPoint at, const char* text, QColor colour, Font font) {
+        return makelabel(w, at, text, colour, font, labeloutline);
+    };
+    label({16, 8}, "Number of players", orange, small)->setObjectName("glLabel9");
     PlayerCountSpinner_ = makespin(w, {112, 8, 65, 22}, 1, 12, "1");
-    makelabel(w, {24, 40}, "Name Yourself:", orange, small);
+    label({24, 40}, "Name Yourself:", orange, small)->setObjectName("glLabel1");
     PlayerNameEd_ = makeedit(w, {112, 40, 169, 21});
-    makelabel(w, {24, 64}, "Your Body:", orange, small);
+    label({24, 64}, "Your Body:", orange, small)->setObjectName("glLabel10");
     PictureBox_ = makecombo(w, {112, 64, 169, 21});
     WizardPortrait_ = makepicture(w, {296, 64, 20, 20});
-    PlaysndBtn_ = makeglyphbutton(w, {344, 64, 23, 22});
+    PlaysndBtn_ = makespeakerbutton(w, {344, 64, 23, 22});
     SndBox_ = makecombo(w, {376, 64, 169, 21});
-    glLabel2_ = makelabel(w, {24, 104}, "Pick Your Traits Wizard:", red, {13});
+    glLabel2_ = label({24, 104}, "Pick Your Traits Wizard:", red, {13});
     PointGauge_ = makebargauge(w, {16, 128, 257, 25}, blue);
-    makelabel(w, {32, 160}, "Health:", orange, small);
+    label({32, 160}, "Health:", orange, small)->setObjectName("glLabel3");
     HealthPicker_ = makespin(w, {72, 160, 65, 22}, 1, 100, "1");
-    makelabel(w, {152, 160}, "This is the maximum amount of damage you can absorb before dying. (cost 1pt)", orange, small);
-    makelabel(w, {32, 184}, "Walk", orange, small);
+    label({152, 160}, "This is the maximum amount of damage you can absorb before dying. (cost 1pt)", orange, small)
+        ->setObjectName("glLabel4");
+    label({32, 184}, "Walk", orange, small)->setObjectName("glLabel6");
     ManaPicker_ = makespin(w, {72, 184, 65, 22}, 1, 100, "1");
-    makelabel(w, {152, 184}, "This is the maximum amount of movement points you can have. (cost 2pts)", orange, small);
+    label({152, 184}, "This is the maximum amount of movement points you can have. (cost 2pts)", orange, small)
+        ->setObjectName("glLabel7");
 
     MagicType_ = makepagetabs(w, {11, 257, 19, 205}, {"Ranged", "Block", "Reflect", "Teleport"}, 50, 16);
-    makelabel(w, {8, 224}, "Available Spells:", orange, {19, false, true});
+    label({8, 224}, "Available Spells:", orange, {19, false, true})->setObjectName("glLabel5");
     PurchaseList_ = makelist(w, {32, 256, 177, 241}, yellow, small);
-    costlbl_ = makelabel(w, {232, 224}, "Cost:", orange, small);
+    costlbl_ = label({232, 224}, "Cost:", orange, small);
     SpellInfo_ = makememo(w, {216, 256, 185, 161}, blue, small, "< Spell stats displayed here >");
-    PurchaseBtn_ = makebutton(w, {224, 424, 33, 22}, "---->", QColor(0xC0, 0xC0, 0xC0), Qt::black,
-                              {11, false, true, "Lucida Sans"});
-    SellBtn_ = makebutton(w, {368, 424, 33, 22}, "<----", QColor(0xC0, 0xC0, 0xC0), Qt::black,
-                          {11, false, true, "Lucida Sans"});
-    makelabel(w, {408, 224}, "Your Spellbook:", orange, {19, false, true});
+
+    const Font arrows{11, false, true, Face::lucidasans};
+    PurchaseBtn_ = makestyled<TEncartaButton>(w, "PurchaseBtn", {224, 424, 33, 22}, "---->", arrows, Qt::black);
+    SellBtn_ = makestyled<TEncartaButton>(w, "SellBtn", {368, 424, 33, 22}, "<----", arrows, Qt::black);
+    for (TEncartaButton* arrow : {PurchaseBtn_, SellBtn_}) {
+        arrow->setColor(buttonface);
+        arrow->setColorBorder(QColor(153, 143, 130));
+        arrow->setColorOver(QColor(216, 190, 10));
+        arrow->setColorDown(QColor(216, 190, 10));
+        arrow->setColorOverCaption(Qt::black);
+    }
+    SellBtn_->setEnabledFlag(false);
+
+    label({408, 224}, "Your Spellbook:", orange, {19, false, true})->setObjectName("glLabel8");
     Yourlist_ = makelist(w, {408, 256, 177, 241}, yellow, small);
-    NextPlayerBtn_ = makebutton(w, {232, 472, 161, 33}, "Next Player", QColor(0x00, 0xA0, 0x00), Qt::black,
-                                {16, true, false, "Book Antiqua"});
+
+    NextPlayerBtn_ = makestyled<TSquareButton>(w, "NextPlayerBtn", {232, 472, 161, 33}, "Next Player",
+                                               {16, true, false, Face::bookantiqua}, Qt::black);
+    NextPlayerBtn_->setColor(green);
+    NextPlayerBtn_->setColorBorder(Qt::black);
+    NextPlayerBtn_->setColorOverBorder(Qt::black);
+    NextPlayerBtn_->setDownBorderColor(Qt::white);
+    NextPlayerBtn_->setColorOverCaption(Qt::white);
+    NextPlayerBtn_->setAlignment(Qt::AlignLeft);
+    NextPlayerBtn_->setBorderWidth(2);
 
     PlayerCountSpinner_->setObjectName("PlayerCountSpinner");
     PlayerNameEd_->setObjectName("PlayerNameEd");
@@ -215,10 +261,7 @@ void MainWindow::buildeditor() {
     PurchaseList_->setObjectName("PurchaseList");
     costlbl_->setObjectName("costlbl");
     SpellInfo_->setObjectName("SpellInfo");
-    PurchaseBtn_->setObjectName("PurchaseBtn");
-    SellBtn_->setObjectName("SellBtn");
     Yourlist_->setObjectName("Yourlist");
-    NextPlayerBtn_->setObjectName("NextPlayerBtn");
 
     editor_->watchchildren();
     editor_->raise();
@@ -236,12 +279,12 @@ void MainWindow::connectinput() {
     title_->onclick(click(Control::TitleImage));
     arena_->onpress([this](int x, int y) { dispatch([this, x, y] { input::press(*form_, x, y); }); });
 
-    QObject::connect(PlaysndBtn_, &QToolButton::clicked, this, click(Control::PlaysndBtn));
-    QObject::connect(PurchaseBtn_, &QPushButton::clicked, this, click(Control::PurchaseBtn));
-    QObject::connect(SellBtn_, &QPushButton::clicked, this, click(Control::SellBtn));
-    QObject::connect(NextPlayerBtn_, &QPushButton::clicked, this, click(Control::NextPlayerBtn));
-    QObject::connect(EndTurnBtn_, &QPushButton::clicked, this, click(Control::EndTurnBtn));
-    QObject::connect(AbilityBtn_, &QPushButton::clicked, this, click(Control::AbilityBtn));
+    QObject::connect(PlaysndBtn_, &QAbstractButton::clicked, this, click(Control::PlaysndBtn));
+    PurchaseBtn_->onclick(click(Control::PurchaseBtn));
+    SellBtn_->onclick(click(Control::SellBtn));
+    NextPlayerBtn_->onclick(click(Control::NextPlayerBtn));
+    EndTurnBtn_->onclick(click(Control::EndTurnBtn));
+    AbilityBtn_->onclick(click(Control::AbilityBtn));
 
     PlayerCountSpinner_->onedited(settext(Control::PlayerCountSpinner));
     HealthPicker_->onedited(settext(Control::HealthPicker));
@@ -257,7 +300,7 @@ void MainWindow::connectinput() {
     ListPicks::attach(PurchaseList_, select(Control::PurchaseList));
     ListPicks::attach(Yourlist_, select(Control::Yourlist));
     ListPicks::attach(SpellPicker_, select(Control::SpellPicker));
-    QObject::connect(MagicType_, &QTabBar::tabBarClicked, this, select(Control::MagicType));
+    MagicType_->onpicked(select(Control::MagicType));
 }
 
 QWidget* MainWindow::control(Control c) const {
@@ -315,7 +358,7 @@ void MainWindow::sync() {
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) palette.setColor(group, QPalette::Text, colour);
         SpellPicker_->setPalette(palette);
     }
-    if (AbilityBtn_->text() != qtext(c.AbilityBtn)) AbilityBtn_->setText(qtext(c.AbilityBtn));
+    AbilityBtn_->setCaption(qtext(c.AbilityBtn));
     bindlines(AbilityInfo_, c.AbilityInfo, shownabilityinfo_);
 
     bindtext(PlayerCountSpinner_, c.PlayerCountSpinner);
@@ -332,7 +375,8 @@ void MainWindow::sync() {
     bindtext(costlbl_, c.costlbl);
     bindlines(SpellInfo_, c.SpellInfo, shownspellinfo_);
     bindlist(Yourlist_, c.Yourlist, shownyourlist_);
-    // "<----" keeps its look when the game disables it; the game refuses the click.
+    // "<----" keeps its look when the game turns its flag off, and ignores the mouse.
+    SellBtn_->setEnabledFlag(c.SellBtnEnabled);
 }
 
 }  // namespace hexbrawl::ui

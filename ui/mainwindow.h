@@ -21,10 +21,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-class QProgressBar;
-class QPushButton;
-class QTabBar;
-class QToolButton;
 
 namespace hexbrawl {
 
@@ -34,9 +30,16 @@ class TForm1;
 namespace ui {
 
 class ArenaView;
+class BarGauge;
+class PageTabs;
 class PictureView;
 class PieGauge;
+class SpeakerButton;
 class SpinEdit;
+class TAOLButton;
+class TEncartaButton;
+class TSelButton;
+class TSquareButton;
 class ToolWindow;
 
 class MainWindow final : public QWidget {
@@ -106,29 +109,29 @@ private:
     PieGauge* HealthPie_ = nullptr;
     QLabel* HPlbl_ = nullptr;
     QListWidget* SpellPicker_ = nullptr;
-    QPushButton* AbilityBtn_ = nullptr;
+    TSelButton* AbilityBtn_ = nullptr;
     QPlainTextEdit* AbilityInfo_ = nullptr;
-    QPushButton* EndTurnBtn_ = nullptr;
+    TAOLButton* EndTurnBtn_ = nullptr;
 
     // Stats Editor
     SpinEdit* PlayerCountSpinner_ = nullptr;
     QLineEdit* PlayerNameEd_ = nullptr;
     QComboBox* PictureBox_ = nullptr;
     PictureView* WizardPortrait_ = nullptr;
-    QToolButton* PlaysndBtn_ = nullptr;
+    SpeakerButton* PlaysndBtn_ = nullptr;
     QComboBox* SndBox_ = nullptr;
     QLabel* glLabel2_ = nullptr;
-    QProgressBar* PointGauge_ = nullptr;
+    BarGauge* PointGauge_ = nullptr;
     SpinEdit* HealthPicker_ = nullptr;
     SpinEdit* ManaPicker_ = nullptr;
-    QTabBar* MagicType_ = nullptr;
+    PageTabs* MagicType_ = nullptr;
     QListWidget* PurchaseList_ = nullptr;
     QLabel* costlbl_ = nullptr;
     QPlainTextEdit* SpellInfo_ = nullptr;
-    QPushButton* PurchaseBtn_ = nullptr;
-    QPushButton* SellBtn_ = nullptr;
+    TEncartaButton* PurchaseBtn_ = nullptr;
+    TEncartaButton* SellBtn_ = nullptr;
     QListWidget* Yourlist_ = nullptr;
-    QPushButton* NextPlayerBtn_ = nullptr;
+    TSquareButton* NextPlayerBtn_ = nullptr;
 
     // What the widgets last received, for the lists and pictures that are costly
     // to compare or convert.

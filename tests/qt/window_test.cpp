@@ -6,21 +6,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractButton>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTabBar>
 #include <QTest>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include "game/tform1.h"
 #include "ui/display.h"
 #include "ui/widgets/arenaview.h"
+#include "ui/widgets/gauges.h"
+#include "ui/widgets/glowlabel.h"
+#include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
 #include "ui/widgets/spinedit.h"
+#include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/toolwindow.h"
 
 namespace hexbrawl::ui {
@@ -53,7 +54,7 @@ class Window : public testing::Test {
 protected:
     Window() : window(MainWindow::Setup{{}, {}, &sound, &dialogs, &timer, &clock}) { window.show(); }
 
-    template <typename W> W* widget(Control c) { return qobject_cast<W*>(window.control(c)); }
+    template <typename W> W* widget(Control c) { return dynamic_cast<W*>(window.control(c)); }
     QLabel* label(const char* name) { return window.findChild<QLabel*>(name); }
     QRgb pixel(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p); }
 
@@ -98,7 +99,7 @@ TEST_F(Window, OpensFixedAndBlackWithTheTitleOverTheArena) {
 
     EXPECT_EQ(label("lvllbl")->text(), "Level: 1");
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("AbilityInfo")->toPlainText(), "AbilityInfo");
-    EXPECT_EQ(window.findChild<QPushButton*>("EndTurnBtn")->geometry(), QRect(16, 704, 121, 33));
+    EXPECT_EQ(widget<TAOLButton>(Control::EndTurnBtn)->geometry(), QRect(16, 704, 121, 33));
     EXPECT_EQ(window.findChild<QListWidget*>("SpellPicker")->geometry(), QRect(8, 248, 137, 209));
 }
 
@@ -134,10 +135,10 @@ TEST_F(Window, TheTitleClickOpensTheEditorFilledByStartUp) {
     auto* cries = widget<QComboBox>(Control::SndBox);
     ASSERT_EQ(cries->count(), 1);
     EXPECT_EQ(cries->itemText(0), "Death1");
-    EXPECT_EQ(widget<QProgressBar>(Control::PlayerCountSpinner), nullptr);
-    EXPECT_EQ(window.findChild<QProgressBar*>("PointGauge")->value(), 25);
+    EXPECT_EQ(widget<SpinEdit>(Control::PlayerCountSpinner)->text(), "1");
+    EXPECT_EQ(window.findChild<BarGauge*>("PointGauge")->value(), 25);
     EXPECT_FALSE(window.findChild<PictureView*>("WizardPortrait")->image().isNull()) << "the 'forget' sprite";
-    EXPECT_EQ(widget<QTabBar>(Control::MagicType)->count(), 4);
+    EXPECT_EQ(widget<PageTabs>(Control::MagicType)->count(), 4);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -152,7 +153,7 @@ TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
     EXPECT_EQ(form.players[1].maxhp, 2);
     EXPECT_EQ(health->text(), "2");
     EXPECT_EQ(label("glLabel2")->text(), "Pick Your Traits Wizard: (24)");
-    EXPECT_EQ(window.findChild<QProgressBar*>("PointGauge")->value(), 24);
+    EXPECT_EQ(window.findChild<BarGauge*>("PointGauge")->value(), 24);
 
     // A cleared picker is refused and shows the stored value again.
     health->edit()->selectAll();
@@ -177,16 +178,27 @@ TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
     QTest::mouseClick(shop->viewport(), Qt::LeftButton, {}, shop->visualItemRect(shop->item(2)).center());
     EXPECT_EQ(c.PurchaseList.selected, 2);
     EXPECT_EQ(label("costlbl")->text(), "Cost: 9");
-    auto* tabs = widget<QTabBar>(Control::MagicType);
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    auto* tabs = widget<PageTabs>(Control::MagicType);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabrect(1).center());
     EXPECT_EQ(c.MagicType, 1);
     EXPECT_EQ(shop->item(0)->text().toStdString(), form.catalog[100].name + "(3)");
     EXPECT_EQ(shop->currentRow(), -1) << "a new page has no selection";
 
     // "<----" is off until a spellbook row is picked; a click on it then does nothing.
+    auto* sell = widget<TEncartaButton>(Control::SellBtn);
+    EXPECT_FALSE(sell->Enabled());
     click(Control::SellBtn);
     EXPECT_EQ(widget<QListWidget>(Control::Yourlist)->count(), 1);
-    EXPECT_TRUE(window.control(Control::SellBtn)->isEnabled()) << "it keeps its look";
+    EXPECT_TRUE(sell->isEnabled()) << "only its own flag is off; it keeps its look";
+
+    // A spellbook row turns it on; a sale (here a refused one: the starting ability
+    // is on no page) turns it off again.
+    auto* book = widget<QListWidget>(Control::Yourlist);
+    QTest::mouseClick(book->viewport(), Qt::LeftButton, {}, book->visualItemRect(book->item(0)).center());
+    EXPECT_TRUE(sell->Enabled());
+    click(Control::SellBtn);
+    EXPECT_FALSE(sell->Enabled());
+    EXPECT_FALSE(c.SellBtnEnabled);
 }
 
 TEST_F(Window, AMatchRunsThroughTheWindow) {
@@ -313,8 +325,8 @@ TEST(ArenaView, ShowsTheLastFlippedFrameAndReportsPresses) {
 
     std::vector<QPoint> presses;
     view.onpress([&](int x, int y) { presses.emplace_back(x, y); });
-    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(0, 749));
-    QTest::mousePress(&view, Qt::RightButton, {}, QPoint(375, 2));
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(0, 749));
+    QTest::mouseClick(&view, Qt::RightButton, {}, QPoint(375, 2));
     EXPECT_EQ(presses, (std::vector<QPoint>{{0, 749}, {375, 2}}));
 }
 

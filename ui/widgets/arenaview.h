@@ -18,6 +18,7 @@ public:
     // back buffer is never on screen, not even behind an error box.
     void present(const std::uint32_t* pixels, int w, int h);
     const QImage& frame() const { return frame_; }
+    QSize sizeHint() const override { return frame_.size(); }
     void onpress(std::function<void(int x, int y)> press) { press_ = std::move(press); }
 
 protected:

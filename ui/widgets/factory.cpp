@@ -1,16 +1,15 @@
 #include "ui/widgets/factory.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QStyle>
-#include <QTabBar>
-#include <QToolButton>
+#include <QScrollBar>
 
+#include "ui/widgets/bevelbuttons.h"
+#include "ui/widgets/gauges.h"
+#include "ui/widgets/glowlabel.h"
+#include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
 #include "ui/widgets/spinedit.h"
 
@@ -18,48 +17,75 @@ namespace hexbrawl::ui {
 
 namespace {
 
-QFont qfont(const Font& f) {
-    QFont font(f.family);
-    font.setPixelSize(f.pixels);
-    font.setBold(f.bold);
-    font.setItalic(f.italic);
-    return font;
-}
+// The colours of everything a player types into or scrolls: black wells with
+// yellow text like the lists, dark bronze-lit frames and scroll bars.
+const QColor well(Qt::black);
+const QColor typed(Qt::yellow);
+const QColor metal(0x4A, 0x4A, 0x4A);
+const QColor metallight(0x9A, 0x96, 0x90);
+const QColor metaldark(0x14, 0x14, 0x14);
+const QColor ink(0xFF, 0x98, 0x30);
+const QColor highlight(0x9C, 0x4A, 0x00);
 
-void colours(QWidget* widget, QColor text, QColor base) {
+void themed(QWidget* widget, QColor text, QColor base) {
     QPalette palette = widget->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Text, text);
         palette.setColor(group, QPalette::WindowText, text);
         palette.setColor(group, QPalette::Base, base);
-        palette.setColor(group, QPalette::Window, base);
+        palette.setColor(group, QPalette::AlternateBase, base);
+        palette.setColor(group, QPalette::Window, metal.darker(130));
+        palette.setColor(group, QPalette::Button, metal);
+        palette.setColor(group, QPalette::ButtonText, ink);
+        palette.setColor(group, QPalette::Light, metallight);
+        palette.setColor(group, QPalette::Midlight, metal.lighter(130));
+        palette.setColor(group, QPalette::Mid, metal.darker(150));
+        palette.setColor(group, QPalette::Dark, metaldark);
+        palette.setColor(group, QPalette::Shadow, Qt::black);
+        palette.setColor(group, QPalette::Highlight, highlight);
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
     }
+    // What cannot be changed any more reads dimmer, but still reads.
+    palette.setColor(QPalette::Disabled, QPalette::Text, text.darker(160));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, ink.darker(170));
     widget->setPalette(palette);
 }
 
+// A one-pixel frame around the typing wells, lit from below like the bevels.
+const QString fieldframe = QStringLiteral(
+    "QLineEdit { border: 1px solid #7A6040; background: black; color: yellow; padding: 0px 2px;"
+    " selection-background-color: #9C4A00; selection-color: white; }"
+    "QLineEdit:disabled { color: #9F9F00; border-color: #505050; }");
+
 }  // namespace
 
-QLabel* makelabel(QWidget* parent, QPoint at, const QString& text, QColor colour, Font font) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(qfont(font));
+GlowLabel* makelabel(QWidget* parent, QPoint at, const QString& text, QColor colour, Font font, QColor outline) {
+    auto* label = new GlowLabel(parent, colour);
+    label->setFont(font.qfont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
+    if (outline.isValid()) label->setoutline(outline);
     label->setText(text);
-    label->move(at);
+    label->move(at - QPoint(label->inset(), label->inset()));
     label->adjustSize();
     return label;
 }
 
 QLineEdit* makeedit(QWidget* parent, QRect place) {
     auto* edit = new QLineEdit(parent);
+    edit->setFont(Font{}.qfont());
+    themed(edit, typed, well);
+    edit->setStyleSheet(fieldframe);
     edit->setGeometry(place);
     return edit;
 }
 
 SpinEdit* makespin(QWidget* parent, QRect place, int lo, int hi, const QString& text) {
     auto* spin = new SpinEdit(parent, lo, hi);
+    spin->edit()->setFont(Font{}.qfont());
+    themed(spin, typed, well);
+    spin->edit()->setStyleSheet(fieldframe);
     spin->setGeometry(place);
     spin->settext(text);
     return spin;
@@ -67,17 +93,21 @@ SpinEdit* makespin(QWidget* parent, QRect place, int lo, int hi, const QString& 
 
 QComboBox* makecombo(QWidget* parent, QRect place) {
     auto* combo = new QComboBox(parent);
+    combo->setFont(Font{}.qfont());
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    themed(combo, typed, well);
+    themed(combo->view(), typed, well);
     combo->setGeometry(place);
     return combo;
 }
 
 QListWidget* makelist(QWidget* parent, QRect place, QColor text, Font font, int rowheight) {
     auto* list = new QListWidget(parent);
-    list->setFont(qfont(font));
-    colours(list, text, Qt::black);
+    list->setFont(font.qfont());
+    themed(list, text, Qt::black);
+    themed(list->verticalScrollBar(), text, Qt::black);
     list->setFrameShape(QFrame::NoFrame);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -90,43 +120,28 @@ QListWidget* makelist(QWidget* parent, QRect place, QColor text, Font font, int 
 QPlainTextEdit* makememo(QWidget* parent, QRect place, QColor text, Font font, const QString& initial) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setReadOnly(true);
-    memo->setFont(qfont(font));
-    colours(memo, text, Qt::black);
+    memo->setFont(font.qfont());
+    themed(memo, text, Qt::black);
+    themed(memo->verticalScrollBar(), text, Qt::black);
     memo->setFrameShape(QFrame::NoFrame);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setTextInteractionFlags(Qt::NoTextInteraction);
+    memo->viewport()->setCursor(Qt::ArrowCursor);
     memo->setPlainText(initial);
     memo->setGeometry(place);
     return memo;
 }
 
-QPushButton* makebutton(QWidget* parent, QRect place, const QString& text, QColor face, QColor textcolour, Font font) {
-    auto* button = new QPushButton(text, parent);
-    button->setFont(qfont(font));
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::ButtonText, textcolour);
-    button->setPalette(palette);
-    button->setAutoFillBackground(true);
-    button->setFocusPolicy(Qt::TabFocus);
+SpeakerButton* makespeakerbutton(QWidget* parent, QRect place) {
+    auto* button = new SpeakerButton(parent);
     button->setGeometry(place);
     return button;
 }
 
-QToolButton* makeglyphbutton(QWidget* parent, QRect place) {
-    auto* button = new QToolButton(parent);
-    button->setIcon(button->style()->standardIcon(QStyle::SP_MediaVolume));
-    button->setGeometry(place);
-    return button;
-}
-
-QProgressBar* makebargauge(QWidget* parent, QRect place, QColor bar) {
-    auto* gauge = new QProgressBar(parent);
-    gauge->setTextVisible(true);
-    gauge->setAlignment(Qt::AlignCenter);
-    gauge->setFormat(QStringLiteral("%p%"));
-    QPalette palette = gauge->palette();
-    palette.setColor(QPalette::Highlight, bar);
-    gauge->setPalette(palette);
+BarGauge* makebargauge(QWidget* parent, QRect place, QColor bar) {
+    auto* gauge = new BarGauge(parent, bar);
     gauge->setGeometry(place);
     return gauge;
 }
@@ -149,20 +164,8 @@ GradientPanel* makebevel(QWidget* parent, QRect place, QColor from, QColor to, Q
     return bevel;
 }
 
-QTabBar* makepagetabs(QWidget* parent, QRect place, const QStringList& captions, int tablength, int tabthickness) {
-    auto* tabs = new QTabBar(parent);
-    tabs->setShape(QTabBar::RoundedWest);
-    tabs->setExpanding(false);
-    tabs->setDrawBase(false);
-    tabs->setUsesScrollButtons(false);
-    tabs->setElideMode(Qt::ElideRight);
-    QFont font = tabs->font();
-    font.setPixelSize(9);
-    tabs->setFont(font);
-    tabs->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; height: %2px; padding: 0px; margin: 0px; }")
-                            .arg(tabthickness)
-                            .arg(tablength));
-    for (const QString& caption : captions) tabs->addTab(caption);
+PageTabs* makepagetabs(QWidget* parent, QRect place, const QStringList& captions, int tablength, int tabthickness) {
+    auto* tabs = new PageTabs(parent, captions, tablength, tabthickness);
     tabs->setGeometry(place);
     return tabs;
 }

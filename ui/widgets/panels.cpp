@@ -37,28 +37,6 @@ void GradientPanel::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), gradient);
 }
 
-PieGauge::PieGauge(QWidget* parent, QColor colour) : QWidget(parent), colour_(colour) {}
-
-void PieGauge::setprogress(int progress) {
-    if (progress == progress_) return;
-    progress_ = progress;
-    update();
-}
-
-void PieGauge::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    painter.drawEllipse(box);
-    int shown = std::clamp(progress_, 0, 100);
-    if (shown == 0) return;
-    painter.setBrush(colour_);
-    // Qt counts angles anticlockwise from three o'clock in sixteenths of a degree.
-    painter.drawPie(box, 90 * 16, -shown * 360 * 16 / 100);
-}
-
 PictureView::PictureView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TranslucentBackground); }
 
 void PictureView::setimage(QImage image) {

@@ -1,5 +1,4 @@
-// Small self-drawn widgets of the two windows: gradient bevels, pie gauges and
-// picture boxes.
+// Small self-drawn widgets of the two windows: gradient bevels and picture boxes.
 #pragma once
 
 #include <QColor>
@@ -31,27 +30,13 @@ private:
     int top_ = 0, height_ = 0;
 };
 
-// A pie filled clockwise from twelve o'clock; progress 0..100, clamped.
-class PieGauge final : public QWidget {
-public:
-    PieGauge(QWidget* parent, QColor colour);
-    void setprogress(int progress);
-    int progress() const { return progress_; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QColor colour_;
-    int progress_ = 100;
-};
-
 // A picture stretched to the box, pixel for pixel without smoothing; clickable.
 class PictureView final : public QWidget {
 public:
     explicit PictureView(QWidget* parent);
     void setimage(QImage image);
     const QImage& image() const { return image_; }
+    QSize sizeHint() const override { return image_.isNull() ? QSize(20, 20) : image_.size(); }
     void onclick(std::function<void()> click) { click_ = std::move(click); }
 
 protected:

@@ -2,11 +2,11 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QToolButton>
 
 #include <algorithm>
 
 #include "game/tform1.h"
+#include "ui/widgets/bevelbuttons.h"
 
 namespace hexbrawl::ui {
 
@@ -15,22 +15,19 @@ constexpr int arrowwidth = 15;
 }
 
 SpinEdit::SpinEdit(QWidget* parent, int lo, int hi)
-    : QWidget(parent), lo_(lo), hi_(hi), edit_(new QLineEdit(this)), up_(new QToolButton(this)),
-      down_(new QToolButton(this)) {
-    up_->setArrowType(Qt::UpArrow);
-    down_->setArrowType(Qt::DownArrow);
-    for (QToolButton* arrow : {up_, down_}) {
-        arrow->setAutoRepeat(true);
-        arrow->setFocusPolicy(Qt::NoFocus);
-    }
-    connect(up_, &QToolButton::clicked, this, [this] { stepby(1); });
-    connect(down_, &QToolButton::clicked, this, [this] { stepby(-1); });
+    : QWidget(parent), lo_(lo), hi_(hi), edit_(new QLineEdit(this)), up_(new ArrowButton(this, Qt::UpArrow)),
+      down_(new ArrowButton(this, Qt::DownArrow)) {
+    for (QAbstractButton* arrow : {up_, down_}) arrow->setAutoRepeat(true);
+    connect(up_, &QAbstractButton::clicked, this, [this] { stepby(1); });
+    connect(down_, &QAbstractButton::clicked, this, [this] { stepby(-1); });
     connect(edit_, &QLineEdit::textEdited, this, [this](const QString& text) {
         if (edited_) edited_(text);
     });
     edit_->installEventFilter(this);
     setFocusProxy(edit_);
 }
+
+QAbstractButton* SpinEdit::arrow(int step) const { return step > 0 ? up_ : down_; }
 
 QString SpinEdit::text() const { return edit_->text(); }
 

@@ -6,8 +6,8 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QLineEdit;
-class QToolButton;
 
 namespace hexbrawl::ui {
 
@@ -22,8 +22,9 @@ public:
     void onedited(std::function<void(const QString&)> edited) { edited_ = std::move(edited); }
 
     QLineEdit* edit() const { return edit_; }
-    // The arrows, up then down.
-    QToolButton* arrow(int step) const { return step > 0 ? up_ : down_; }
+    // The up arrow for a step of +1, the down arrow for -1.
+    QAbstractButton* arrow(int step) const;
+    QSize sizeHint() const override { return {65, 22}; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -34,8 +35,8 @@ private:
 
     int lo_, hi_;
     QLineEdit* edit_;
-    QToolButton* up_;
-    QToolButton* down_;
+    QAbstractButton* up_;
+    QAbstractButton* down_;
     std::function<void(const QString&)> edited_;
 };
 

@@ -17,6 +17,7 @@ public:
     // Where the controls go; it starts below the caption bar, inside the border.
     QWidget* client() const { return client_; }
     QString caption() const { return caption_; }
+    QSize sizeHint() const override { return {593, 537}; }
     // A click anywhere on the window brings it to the front; call once its
     // controls are made.
     void watchchildren();

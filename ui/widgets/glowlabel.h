@@ -1,0 +1,39 @@
+// The window's labels: plain text in one colour, optionally with a one-pixel dark
+// outline so that it reads on any background, and optionally in another colour
+// while the mouse is over it. Text that does not fit the label's maximum width is
+// cut with an ellipsis; text() keeps all of it.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+namespace hexbrawl::ui {
+
+class GlowLabel final : public QLabel {
+public:
+    GlowLabel(QWidget* parent, QColor colour);
+
+    QColor colour() const { return colour_; }
+    void setoutline(QColor outline);
+    QColor outline() const { return outline_; }
+    // The colour while the mouse is over the label.
+    void setactivecolour(QColor active) { active_ = active; }
+    // How far the text stands in from the label's top-left corner.
+    int inset() const { return outline_.isValid() ? 1 : 0; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
+
+private:
+    int textwidth() const;
+
+    QColor colour_, outline_, active_;
+    bool over_ = false;
+};
+
+}  // namespace hexbrawl::ui
