@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <map>
 #include <memory>
 #include <string>
@@ -117,7 +118,12 @@ int main(int argc, char** argv)
     frames.push_back({"FrameBusy", bench::busy, nullptr, nullptr});
     frames.push_back({"FrameWorst", bench::worst, nullptr, nullptr});
     for (Case& c : frames) {
-        c.game = c.build(surface);
+        try {
+            c.game = c.build(surface);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s: %s\n", c.name, e.what());
+            return 1;
+        }
         c.position = std::make_unique<bench::Snapshot>(c.game->form());
         std::printf("position %s: %s\n", c.name, bench::census(c.game->form()).text().c_str());
     }
