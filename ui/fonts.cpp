@@ -21,10 +21,14 @@ QString firstinstalled(const QStringList& families) {
 }
 
 QFont gamefont(Face face, int pixels, bool bold, bool italic) {
+    return gamefont(face, candidates(face), pixels, bold, italic);
+}
+
+QFont gamefont(Face face, const QStringList& families, int pixels, bool bold, bool italic) {
     QFont font;
     // Without any of the faces the kind is what matters: a chancery becomes an
     // italic serif rather than a plain sans serif.
-    QString family = firstinstalled(candidates(face));
+    QString family = firstinstalled(families);
     bool serif = face == Face::bookantiqua || face == Face::chancery;
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
     if (!family.isEmpty()) font.setFamily(family);

@@ -23,5 +23,7 @@ QStringList candidates(Face face);
 QString firstinstalled(const QStringList& families);
 // A font of the face at a size in pixels; it never fails, whatever is installed.
 QFont gamefont(Face face, int pixels, bool bold = false, bool italic = false);
+// The same, trying `families` in place of the face's own candidates.
+QFont gamefont(Face face, const QStringList& families, int pixels, bool bold = false, bool italic = false);
 
 }  // namespace hexbrawl::ui

@@ -142,6 +142,85 @@ TEST_F(Window, TheTitleClickOpensTheEditorFilledByStartUp) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST_F(Window, TheFiveButtonsAreTheGamesOwnStylesAsItLaysThemOut) {
+    auto* ability = widget<TSelButton>(Control::AbilityBtn);
+    ASSERT_NE(ability, nullptr);
+    EXPECT_EQ(ability->geometry(), QRect(8, 464, 137, 20));
+    EXPECT_EQ(ability->Caption(), "Use Ability");
+    EXPECT_EQ(ability->font().pixelSize(), 11);
+    EXPECT_EQ(ability->TextColor(), QColor(Qt::black));
+    EXPECT_EQ(ability->Color(), QColor(0, 128, 0));
+    EXPECT_EQ(ability->ColorBorder(), QColor(0, 176, 0));
+    EXPECT_EQ(ability->ColorOver(), QColor(0, 170, 85));
+    EXPECT_EQ(ability->ColorDown(), QColor(0, 206, 0));
+    EXPECT_EQ(ability->Alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(ability->cursor().shape(), Qt::PointingHandCursor);
+
+    auto* endturn = widget<TAOLButton>(Control::EndTurnBtn);
+    ASSERT_NE(endturn, nullptr);
+    EXPECT_EQ(endturn->Caption(), "END TURN");
+    EXPECT_TRUE(endturn->font().bold());
+    EXPECT_EQ(endturn->TextColor(), QColor(Qt::white));
+    EXPECT_EQ(endturn->Color(), QColor(52, 105, 165));
+    EXPECT_EQ(endturn->RaiseColor(), QColor(138, 162, 215));
+
+    auto* buy = widget<TEncartaButton>(Control::PurchaseBtn);
+    auto* sell = widget<TEncartaButton>(Control::SellBtn);
+    ASSERT_TRUE(buy && sell);
+    EXPECT_EQ(buy->geometry(), QRect(224, 424, 33, 22));
+    EXPECT_EQ(sell->geometry(), QRect(368, 424, 33, 22));
+    EXPECT_EQ(buy->Caption(), "---->");
+    EXPECT_EQ(sell->Caption(), "<----");
+    for (TEncartaButton* arrow : {buy, sell}) {
+        EXPECT_EQ(arrow->font().pixelSize(), 11);
+        EXPECT_TRUE(arrow->font().italic());
+        EXPECT_EQ(arrow->ColorOver(), QColor(216, 190, 10));
+        EXPECT_EQ(arrow->ColorDown(), QColor(216, 190, 10));
+        EXPECT_TRUE(arrow->Glyph().isNull());
+    }
+    EXPECT_TRUE(buy->Enabled());
+    EXPECT_FALSE(sell->Enabled()) << "off until a spellbook row is picked";
+
+    auto* next = widget<TSquareButton>(Control::NextPlayerBtn);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->Caption(), "Next Player");
+    EXPECT_EQ(next->font().pixelSize(), 16);
+    EXPECT_TRUE(next->font().bold());
+    EXPECT_EQ(next->Color(), QColor(0, 128, 0));
+    EXPECT_EQ(next->ColorOverCaption(), QColor(Qt::white));
+    EXPECT_EQ(next->DownBorderColor(), QColor(Qt::white));
+    EXPECT_EQ(next->Alignment(), Qt::AlignLeft);
+    EXPECT_EQ(next->BorderWidth(), 2);
+}
+
+TEST_F(Window, TheEditorsLabelsAreOrangeWithADarkOutlineOnTheGreyBevel) {
+    click(Control::TitleImage);
+    const QColor orange(0xFF, 0x80, 0x00);
+    for (const char* name : {"glLabel9", "glLabel3", "glLabel4", "glLabel7", "glLabel5"}) {
+        auto* l = window.findChild<GlowLabel*>(name);
+        ASSERT_NE(l, nullptr) << name;
+        EXPECT_EQ(l->colour(), orange) << name;
+        EXPECT_TRUE(l->outline().isValid()) << name;
+        EXPECT_EQ(l->font().pixelSize(), std::string(name) == "glLabel5" ? 19 : 11) << name;
+    }
+    // Read back from the screen: the text, its outline, and the bevel behind it.
+    QImage shot = window.grab(window.findChild<GlowLabel*>("glLabel3")->geometry().translated(
+                                  window.editor()->client()->mapTo(&window, QPoint())))
+                      .toImage();
+    bool text = false, outline = false;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            QColor c = shot.pixelColor(x, y);
+            text |= c == orange;
+            outline |= c.lightness() < 40;
+        }
+    EXPECT_TRUE(text);
+    EXPECT_TRUE(outline);
+    auto* points = label("glLabel2");
+    EXPECT_EQ(points->font().pixelSize(), 13);
+    EXPECT_EQ(dynamic_cast<GlowLabel*>(points)->colour(), QColor(Qt::red));
+}
+
 TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
     click(Control::TitleImage);
     const Controls& c = window.form().controls;

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "ui/fonts.h"
+
 namespace hexbrawl::ui {
 
 namespace {
@@ -17,6 +19,7 @@ int within(int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); }
 
 ToolWindow::ToolWindow(QWidget* parent, const QString& caption)
     : QWidget(parent), caption_(caption), client_(new QWidget(this)) {
+    captionfont_ = gamefont(Face::arial, 11, true);
     setMouseTracking(true);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -42,14 +45,17 @@ void ToolWindow::paintEvent(QPaintEvent*) {
     gradient.setColorAt(0, QColor(0x00, 0x00, 0x80));
     gradient.setColorAt(1, QColor(0x10, 0x84, 0xD0));
     painter.fillRect(bar, gradient);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(11);
-    painter.setFont(font);
+    painter.setFont(captionfont_);
     painter.setPen(Qt::white);
-    QRect text = bar.adjusted(3, 0, -3, 0);
-    painter.drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-                     painter.fontMetrics().elidedText(caption_, Qt::ElideRight, text.width()));
+    painter.drawText(captionrect(), Qt::AlignVCenter | Qt::AlignLeft, showncaption());
+}
+
+QRect ToolWindow::captionrect() const {
+    return QRect(border, border, width() - 2 * border, captionheight).adjusted(3, 0, -3, 0);
+}
+
+QString ToolWindow::showncaption() const {
+    return QFontMetrics(captionfont_).elidedText(caption_, Qt::ElideRight, captionrect().width());
 }
 
 int ToolWindow::edgesat(QPoint p) const {

@@ -17,6 +17,8 @@ public:
     // Where the controls go; it starts below the caption bar, inside the border.
     QWidget* client() const { return client_; }
     QString caption() const { return caption_; }
+    // The caption as the bar shows it: cut with an ellipsis when it does not fit.
+    QString showncaption() const;
     QSize sizeHint() const override { return {593, 537}; }
     // A click anywhere on the window brings it to the front; call once its
     // controls are made.
@@ -36,8 +38,10 @@ private:
     enum Edge { none = 0, left = 1, right = 2, top = 4, bottom = 8 };
     int edgesat(QPoint point) const;
     void updatecursor(int edges);
+    QRect captionrect() const;
 
     QString caption_;
+    QFont captionfont_;
     QWidget* client_;
     int dragging_ = -1;  // -1: not dragging; 0: moving; otherwise the edges held
     QPoint grab_;        // press position in the parent
