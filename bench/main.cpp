@@ -76,9 +76,12 @@ void StartUp(benchmark::State& state)
     }
 }
 
-// Prints as usual and keeps the median of every case.
+// Prints as usual, without colours so that the closing lines are plain text, and
+// keeps the median of every case.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
+    MedianReporter() : ConsoleReporter(OO_Tabular) {}
+
     std::map<std::string, double> medians;  // seconds
     std::vector<std::string> order;
 
