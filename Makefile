@@ -33,6 +33,12 @@ package: deps
 	@cd build-package && cpack -G DEB
 	@ls build-package/*.deb
 
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize,
+# with the random-input tests at CI size; any sanitizer report fails it.
+.PHONY: sanitize
+sanitize: deps
+	@JOBS=$(JOBS) scripts/sanitize.sh
+
 # The speed benchmarks in a Release build of their own: build-bench/hexbrawl-bench,
 # ending with one "ratio NAME X.XX" line per case (see README, Speed).
 bench: deps

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <climits>
 #include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "game/input.h"
 #include "tests/monkey/monkey.h"
@@ -427,6 +429,31 @@ TEST(Hostile, ClosingTheWindowDuringTheTurnOrWinnerMessage)
     EXPECT_TRUE(f.controls.PurchaseWindow);
     EXPECT_EQ(f.controls.PointGauge.max, 8);
     nobroken(f);
+}
+
+// The program itself, started where there is no display at all: one line that says
+// what is missing, and exit status 1, before the window system is asked for anything.
+TEST(MissingParts, WithoutADisplayTheGameSaysSoInOneLine)
+{
+    const std::string runner = HEXBRAWL_SCRIPT;
+    const std::string game = runner.substr(0, runner.rfind('/') + 1) + "hexbrawl";
+    if (::access(game.c_str(), X_OK) != 0)
+        GTEST_SKIP() << "the window is not built";
+    for (const char* platform : {"", "QT_QPA_PLATFORM=xcb ", "QT_QPA_PLATFORM=wayland DISPLAY= "}) {
+        const std::string command =
+            std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + platform + game + " 2>&1";
+        FILE* pipe = popen(command.c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string said;
+        char buffer[4096];
+        while (std::fgets(buffer, sizeof buffer, pipe))
+            said += buffer;
+        const int status = pclose(pipe);
+        ASSERT_TRUE(WIFEXITED(status)) << command;
+        EXPECT_EQ(WEXITSTATUS(status), 1) << command;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find("display"), std::string::npos) << said;
+    }
 }
 
 }  // namespace

@@ -52,6 +52,18 @@ bool longrun() { return envnumber("HEXBRAWL_MONKEY_LONG", 0) != 0; }
 
 std::string savepath(const std::string& what) { return ::testing::TempDir() + "hexbrawl-monkey-" + what + ".txt"; }
 
+// Prints a line of figures, and adds it to HEXBRAWL_MONKEY_FIGURES if set (the
+// sanitizer run sums them up at its end).
+void report(const std::string& line)
+{
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    if (const char* path = std::getenv("HEXBRAWL_MONKEY_FIGURES"))
+        std::ofstream(path, std::ios::app) << line << '\n';
+}
+
+std::string n(std::uint64_t v) { return std::to_string(v); }
+
 void save(const std::string& path, const Script& script)
 {
     std::ofstream(path, std::ios::binary) << scripttext(script);
@@ -198,12 +210,11 @@ TEST(Monkey, RandomScriptsKeepEveryRule)
         play(out, seed, commands, {}, surfaces.forseed(seed));
         add(total, out.figures);
         if (envnumber("HEXBRAWL_MONKEY_VERBOSE", 0))
-            std::printf("script %llu: %llu ticks, %llu matches, %llu rounds\n", static_cast<unsigned long long>(seed),
-                        static_cast<unsigned long long>(out.figures.ticks),
-                        static_cast<unsigned long long>(out.figures.matches),
-                        static_cast<unsigned long long>(out.figures.rounds));
+            std::printf("script %s: %s ticks, %s matches, %s rounds\n", n(seed).c_str(), n(out.figures.ticks).c_str(),
+                        n(out.figures.matches).c_str(), n(out.figures.rounds).c_str());
         if (out.failure) {
-            const Script small = shrink(out.script, out.failure->rule, surfaces.forseed(seed));
+            const Script small =
+                shrink(out.script, out.failure->rule, surfaces.forseed(seed), 3'000'000, [] { ++watch.progress; });
             save(path, small);
             const std::string runner =
                 ::testing::UnitTest::GetInstance()->original_working_dir() + std::string("/hexbrawl-script ") + path;
@@ -216,12 +227,9 @@ TEST(Monkey, RandomScriptsKeepEveryRule)
                           << scripttext(small).substr(0, 4000);
         }
     }
-    std::printf("monkey figures: %llu scripts, %llu commands, %llu ticks, %llu matches, %llu rounds, %llu states, "
-                "failures: %d\n",
-                static_cast<unsigned long long>(total.scripts), static_cast<unsigned long long>(total.commands),
-                static_cast<unsigned long long>(total.ticks), static_cast<unsigned long long>(total.matches),
-                static_cast<unsigned long long>(total.rounds), static_cast<unsigned long long>(total.states),
-                ::testing::Test::HasFailure() ? 1 : 0);
+    report("monkey figures: " + n(total.scripts) + " scripts, " + n(total.commands) + " commands, " + n(total.ticks) +
+           " ticks, " + n(total.matches) + " matches, " + n(total.rounds) + " rounds, " + n(total.states) +
+           " states, failures: " + (::testing::Test::HasFailure() ? "yes" : "none"));
     EXPECT_EQ(total.commands, static_cast<std::uint64_t>(scripts * commands));
     // The well-formed part of the play must actually play: matches start and rounds end.
     if (!one && scripts >= 20) {
@@ -298,11 +306,10 @@ TEST(Monkey, LongSessionOfFourWizards)
     // Three of four fall every round, each kill credited to someone.
     EXPECT_GE(kills, 3 * rounds);
     EXPECT_EQ(f.gamelevel, rounds + 1);
-    const Figures& n = player.figures;
-    std::printf("long session figures: 4 wizards, %ld rounds, level %d, budget %d, %llu commands, %llu ticks, "
-                "longest round %llu commands, kills %d\n",
-                rounds, f.gamelevel, f.controls.PointGauge.max, static_cast<unsigned long long>(n.commands),
-                static_cast<unsigned long long>(n.ticks), static_cast<unsigned long long>(longest), kills);
+    report("long session figures: 4 wizards, " + n(static_cast<std::uint64_t>(rounds)) + " rounds, level " +
+           std::to_string(f.gamelevel) + ", budget " + std::to_string(f.controls.PointGauge.max) + ", " +
+           n(player.figures.commands) + " commands, " + n(player.figures.ticks) + " ticks, longest round " +
+           n(longest) + " commands, " + std::to_string(kills) + " kills");
 }
 
 // The figures above only count if a saved script replays the same way outside the

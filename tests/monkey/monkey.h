@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -117,8 +118,10 @@ private:
 };
 
 // Delta debugging over the commands after `start`: the smallest script found that
-// still breaks the same rule. `runs` bounds the replays tried.
-Script shrink(const Script& script, const std::string& rule, Surface* surface = nullptr, int runs = 4000);
+// still breaks the same rule. `budget` bounds the commands replayed in all; `onreplay`
+// is called after each replay (a watchdog's sign of life).
+Script shrink(const Script& script, const std::string& rule, Surface* surface = nullptr,
+              std::int64_t budget = 3'000'000, const std::function<void()>& onreplay = {});
 
 // One generated script played and checked. The script grows in `out` as it is
 // played, so that whoever watches for a crash can save what led to it.

@@ -135,13 +135,16 @@ void play(Outcome& out, std::uint64_t seed, int commands, GeneratorOptions optio
     out.figures.scripts = 1;
 }
 
-Script shrink(const Script& script, const std::string& rule, Surface* surface, int runs)
+Script shrink(const Script& script, const std::string& rule, Surface* surface, std::int64_t budget,
+              const std::function<void()>& onreplay)
 {
     auto fails = [&](const Script& s) {
-        if (runs <= 0)
+        if (budget <= 0)
             return false;
-        --runs;
+        budget -= static_cast<std::int64_t>(s.size());
         const Replay r = replay(s, surface);
+        if (onreplay)
+            onreplay();
         return r.failure && r.failure->rule == rule;
     };
 
@@ -159,7 +162,7 @@ Script shrink(const Script& script, const std::string& rule, Surface* surface, i
         return s;
     };
     std::size_t parts = 2;
-    while (best.size() > 2 && runs > 0) {
+    while (best.size() > 2 && budget > 0) {
         const std::size_t body = best.size() - 1;
         const std::size_t chunk = (body + parts - 1) / parts;
         bool cut = false;
@@ -180,7 +183,7 @@ Script shrink(const Script& script, const std::string& rule, Surface* surface, i
     }
 
     // Then smaller numbers of periods and shorter texts, where they still fail.
-    for (std::size_t i = 1; i < best.size() && runs > 0; ++i) {
+    for (std::size_t i = 1; i < best.size() && budget > 0; ++i) {
         Command& c = best[i];
         if (c.verb == Command::Verb::tick) {
             while (c.a > 1) {
