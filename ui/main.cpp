@@ -6,7 +6,9 @@
 #include <exception>
 
 #include "ui/display.h"
+#include "ui/fonts.h"
 #include "ui/mainwindow.h"
+#include "ui/widgets/factory.h"
 
 namespace {
 
@@ -35,6 +37,8 @@ int main(int argc, char** argv) {
     // The same look on every desktop: the game draws its own colours on Qt's plain
     // style rather than on whatever theme the session has.
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(hexbrawl::ui::stonepalette());
+    QApplication::setFont(hexbrawl::ui::gamefont(hexbrawl::ui::Face::arial, 12));
     try {
         hexbrawl::ui::MainWindow window;
         window.show();

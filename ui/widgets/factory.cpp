@@ -59,6 +59,29 @@ const QString fieldframe = QStringLiteral(
 
 }  // namespace
 
+QPalette stonepalette() {
+    QPalette palette;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, QColor(0x2A, 0x2A, 0x2A));
+        palette.setColor(group, QPalette::WindowText, QColor(0xF0, 0xE0, 0xC0));
+        palette.setColor(group, QPalette::Base, well);
+        palette.setColor(group, QPalette::AlternateBase, well);
+        palette.setColor(group, QPalette::Text, typed);
+        palette.setColor(group, QPalette::Button, metal);
+        palette.setColor(group, QPalette::ButtonText, ink);
+        palette.setColor(group, QPalette::Light, metallight);
+        palette.setColor(group, QPalette::Midlight, metal.lighter(130));
+        palette.setColor(group, QPalette::Mid, metal.darker(150));
+        palette.setColor(group, QPalette::Dark, metaldark);
+        palette.setColor(group, QPalette::Shadow, Qt::black);
+        palette.setColor(group, QPalette::Highlight, highlight);
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+        palette.setColor(group, QPalette::ToolTipBase, QColor(0x2A, 0x2A, 0x2A));
+        palette.setColor(group, QPalette::ToolTipText, QColor(0xF0, 0xE0, 0xC0));
+    }
+    return palette;
+}
+
 GlowLabel* makelabel(QWidget* parent, QPoint at, const QString& text, QColor colour, Font font, QColor outline) {
     auto* label = new GlowLabel(parent, colour);
     label->setFont(font.qfont());

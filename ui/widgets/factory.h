@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -35,6 +36,10 @@ struct Font {
 
     QFont qfont() const { return gamefont(face, pixels, bold, italic); }
 };
+
+// The colours of what Qt draws without the game's own, above all the message
+// boxes: dark stone with warm light text, like the rest of the window.
+QPalette stonepalette();
 
 // The outline that keeps the editor's labels legible on its light and dark bevels.
 inline const QColor labeloutline{0x1C, 0x10, 0x04};
