@@ -371,6 +371,13 @@ TEST_F(Window, TheEditorMovesAndResizesInsideTheWindow) {
     QRect before = editor->geometry();
     QTest::mouseDClick(editor, Qt::LeftButton, {}, QPoint(100, 10));
     EXPECT_EQ(editor->geometry(), before);
+
+    // A click on any of its controls brings it back in front of the arena.
+    const QPoint middle = editor->geometry().center();
+    window.arena()->raise();
+    ASSERT_EQ(window.childAt(middle), window.arena());
+    QTest::mouseClick(window.control(Control::PlayerNameEd), Qt::LeftButton);
+    EXPECT_TRUE(editor->isAncestorOf(window.childAt(middle)) || window.childAt(middle) == editor);
 }
 
 TEST(Display, WithoutADisplayOneClearLine) {

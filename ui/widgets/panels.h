@@ -17,6 +17,8 @@ public:
     // Keeps the panel as wide as its parent, from `top` down, `height` high or,
     // when it is 0, down to the parent's bottom, however the parent is resized.
     void followparent(int top, int height);
+    // The turn display's top block.
+    QSize sizeHint() const override { return {153, 73}; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -146,9 +146,14 @@ void TSelButton::draw(QPainter& painter, Look look, QColor captioncolour) const 
     const int w = width(), h = height(), tw = captionwidth();
     QColor face = look == Look::normal ? Color() : look == Look::pressed ? colordown_ : colorover_;
     fill(painter, 1, 1, w - 1, h - 1, face);
-    int y = h / 2 - captionheight() / 2;
-    if (look == Look::pressed) drawcaption(painter, place(alignment_, w, tw, 6, 7) + (alignment_ & Qt::AlignHCenter ? 1 : 0), y + 1, captioncolour);
-    else drawcaption(painter, place(alignment_, w, tw, 5, 6), y, captioncolour);
+    const int y = h / 2 - captionheight() / 2;
+    if (look == Look::pressed) {
+        // One pixel further in from its side, or right of the middle, and one lower.
+        const int centred = alignment_ & Qt::AlignHCenter ? 1 : 0;
+        drawcaption(painter, place(alignment_, w, tw, 6, 7) + centred, y + 1, captioncolour);
+    } else {
+        drawcaption(painter, place(alignment_, w, tw, 5, 6), y, captioncolour);
+    }
     for (int i = 0; i < borderwidth_; ++i) frame(painter, i, i, w - i, h - i, colorborder_);
 }
 
