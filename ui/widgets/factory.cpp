@@ -51,7 +51,7 @@ void themed(QWidget* widget, QColor text, QColor base) {
     widget->setPalette(palette);
 }
 
-// A one-pixel frame around the typing wells, lit from below like the bevels.
+// A one-pixel bronze frame around the typing wells.
 const QString fieldframe = QStringLiteral(
     "QLineEdit { border: 1px solid #7A6040; background: black; color: yellow; padding: 0px 2px;"
     " selection-background-color: #9C4A00; selection-color: white; }"

@@ -8,7 +8,9 @@
 //
 // A left click runs, in this order: OnMouseDown, the pressed look; the normal
 // look, OnClick (only when the release is over the button); OnMouseUp, then the
-// released look if the cursor is still over the button.
+// released look if the cursor is still over the button. Let go elsewhere, the
+// button stays pressed until the pointer leaves it. OnMouseDown and OnMouseUp are
+// the window system's own events: they run for every mouse button, flag or not.
 #pragma once
 
 #include <QColor>
