@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
     qtmessages = qInstallMessageHandler(quietaudio);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Hexbrawl");
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName("org.hexbrawl.Hexbrawl");
     // The same look on every desktop: the game draws its own colours on Qt's plain
     // style rather than on whatever theme the session has.
     QApplication::setStyle(QStringLiteral("Fusion"));
