@@ -201,6 +201,7 @@ TEST(Monkey, RandomScriptsKeepEveryRule)
     Guard guard;
     Figures total;
     Outcome out;
+    int failures = 0;
     for (long i = 0; i < scripts; ++i) {
         const auto seed = static_cast<std::uint64_t>(first + i);
         const std::string path = savepath(std::to_string(seed));
@@ -213,14 +214,19 @@ TEST(Monkey, RandomScriptsKeepEveryRule)
             std::printf("script %s: %s ticks, %s matches, %s rounds\n", n(seed).c_str(), n(out.figures.ticks).c_str(),
                         n(out.figures.matches).c_str(), n(out.figures.rounds).c_str());
         if (out.failure) {
+            // A fault that breaks many scripts is shrunk from its first few only.
+            const bool shrinking = ++failures <= 3;
             const Script small =
-                shrink(out.script, out.failure->rule, surfaces.forseed(seed), 3'000'000, [] { ++watch.progress; });
+                shrinking ? shrink(out.script, out.failure->rule, surfaces.forseed(seed), 1'000'000,
+                                   [] { ++watch.progress; })
+                          : Script(out.script.begin(), out.script.begin() + static_cast<std::ptrdiff_t>(out.at) + 1);
             save(path, small);
             const std::string runner =
                 ::testing::UnitTest::GetInstance()->original_working_dir() + std::string("/hexbrawl-script ") + path;
             ADD_FAILURE() << "script " << seed << " broke '" << out.failure->rule << "' at command " << out.at + 1
                           << " ('" << scriptline(out.script[out.at]).substr(0, 80) << "'): " << out.failure->detail
-                          << "\nshrunk from " << out.at + 1 << " to " << small.size() << " commands, saved in " << path
+                          << (shrinking ? "\nshrunk" : "\nnot shrunk") << " from " << out.at + 1 << " to "
+                          << small.size() << " commands, saved in " << path
                           << "\nreplay: " << replaycommand(seed) << "\n    or: HEXBRAWL_MONKEY_SCRIPT=" << path
                           << " ... --gtest_filter=Monkey.ASavedScriptReplays\n    or: " << runner
                           << "\n--- shrunk script ---\n"

@@ -221,7 +221,7 @@ Command Generator::noise(const TForm1& f)
         const int k = dice_.below(100);
         return tick(k < 70 ? dice_.between(1, 3) : k < 97 ? dice_.between(4, 30) : dice_.between(31, 150));
     }
-    return {Verb::state, std::nullopt, {}, 0, 0};
+    return {dice_.below(5) ? Verb::state : Verb::catalog, std::nullopt, {}, 0, 0};
 }
 
 Command Generator::editor(const TForm1& f)

@@ -114,14 +114,18 @@ std::optional<Failure> checkinvariants(const TForm1& f)
         if (c.PlayerNameEd.text != name)
             return broken("editor-name", "the editor shows '", c.PlayerNameEd.text.substr(0, 40), "' for wizard ",
                           f.currentplayer, " named '", name.substr(0, 40), "'");
-        if (c.Yourlist.items != booknames(f.players[f.currentplayer].spellbook))
+        const std::vector<std::string> book = booknames(f.players[f.currentplayer].spellbook);
+        if (c.Yourlist.items != book)
             return broken("editor-spells", "the editor lists ", c.Yourlist.items.size(), " spells for wizard ",
-                          f.currentplayer);
+                          f.currentplayer, ", whose book holds ", book.size());
     }
     // The turn display lists the spells of the wizard in turn.
-    if (f.matchrunning && c.SpellPicker.items != booknames(f.players[f.currentplayer].spellbook))
-        return broken("turn-spells", "the turn display lists ", c.SpellPicker.items.size(), " spells for wizard ",
-                      f.currentplayer);
+    if (f.matchrunning) {
+        const std::vector<std::string> book = booknames(f.players[f.currentplayer].spellbook);
+        if (c.SpellPicker.items != book)
+            return broken("turn-spells", "the turn display lists ", c.SpellPicker.items.size(),
+                          " spells for wizard ", f.currentplayer, ", whose book holds ", book.size());
+    }
     return std::nullopt;
 }
 

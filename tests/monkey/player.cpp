@@ -68,7 +68,10 @@ std::optional<Failure> Player::checked(const Command& c)
     case Command::Verb::select: session_.select(*c.control, static_cast<int>(c.a)); break;
     case Command::Verb::press: session_.press(static_cast<int>(c.a), static_cast<int>(c.b)); break;
     case Command::Verb::close: session_.close(); break;
-    case Command::Verb::catalog: session_.catalogjson(); break;
+    case Command::Verb::catalog:
+        if (!nlohmann::json::accept(session_.catalogjson()))
+            return Failure{"state-json", "the catalogue is not JSON"};
+        break;
     case Command::Verb::state: {
         // state() forgets the records, so they are looked at first.
         if (auto bad = lookuperrors(session_, c))
@@ -182,7 +185,20 @@ Script shrink(const Script& script, const std::string& rule, Surface* surface, s
         }
     }
 
-    // Then smaller numbers of periods and shorter texts, where they still fail.
+    // Neighbouring ticks as one, then smaller numbers of periods and shorter texts,
+    // where they still fail.
+    for (std::size_t i = 1; i + 1 < best.size() && budget > 0;) {
+        if (best[i].verb == Command::Verb::tick && best[i + 1].verb == Command::Verb::tick) {
+            Script candidate = best;
+            candidate[i].a += candidate[i + 1].a;
+            candidate.erase(candidate.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+            if (fails(candidate)) {
+                best = candidate;
+                continue;
+            }
+        }
+        ++i;
+    }
     for (std::size_t i = 1; i < best.size() && budget > 0; ++i) {
         Command& c = best[i];
         if (c.verb == Command::Verb::tick) {
