@@ -174,10 +174,17 @@ struct Surfaces {
     Surface* forseed(std::uint64_t seed) { return seed % 8 == 5 ? &soft : nullptr; }
 };
 
+// This test program, wherever ctest started it from.
+std::string self()
+{
+    char path[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    return n > 0 ? std::string(path, static_cast<std::size_t>(n)) : std::string("hexbrawl_tests");
+}
+
 std::string replaycommand(std::uint64_t seed)
 {
-    return "HEXBRAWL_MONKEY_SEED=" + std::to_string(seed) + " " +
-           ::testing::UnitTest::GetInstance()->original_working_dir() + "/hexbrawl_tests" +
+    return "HEXBRAWL_MONKEY_SEED=" + std::to_string(seed) + " " + self() +
            " --gtest_filter=Monkey.RandomScriptsKeepEveryRule";
 }
 
@@ -221,15 +228,13 @@ TEST(Monkey, RandomScriptsKeepEveryRule)
                                    [] { ++watch.progress; })
                           : Script(out.script.begin(), out.script.begin() + static_cast<std::ptrdiff_t>(out.at) + 1);
             save(path, small);
-            const std::string runner =
-                ::testing::UnitTest::GetInstance()->original_working_dir() + std::string("/hexbrawl-script ") + path;
             ADD_FAILURE() << "script " << seed << " broke '" << out.failure->rule << "' at command " << out.at + 1
                           << " ('" << scriptline(out.script[out.at]).substr(0, 80) << "'): " << out.failure->detail
                           << (shrinking ? "\nshrunk" : "\nnot shrunk") << " from " << out.at + 1 << " to "
-                          << small.size() << " commands, saved in " << path
-                          << "\nreplay: " << replaycommand(seed) << "\n    or: HEXBRAWL_MONKEY_SCRIPT=" << path
-                          << " ... --gtest_filter=Monkey.ASavedScriptReplays\n    or: " << runner
-                          << "\n--- shrunk script ---\n"
+                          << small.size() << " commands, saved in " << path << "\nreplay: " << replaycommand(seed)
+                          << "\n    or: HEXBRAWL_MONKEY_SCRIPT=" << path << " " << self()
+                          << " --gtest_filter=Monkey.ASavedScriptReplays\n    or: " << HEXBRAWL_SCRIPT << " " << path
+                          << "\n--- script ---\n"
                           << scripttext(small).substr(0, 4000);
         }
     }

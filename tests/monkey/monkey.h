@@ -93,7 +93,6 @@ public:
     Generator(std::uint64_t seed, GeneratorOptions options = {});
     Command first();
     Command next(const TForm1& f);
-    int wantedplayers() const { return wanted_; }
 
 private:
     Command noise(const TForm1& f);
@@ -121,7 +120,7 @@ private:
 // still breaks the same rule. `budget` bounds the commands replayed in all; `onreplay`
 // is called after each replay (a watchdog's sign of life).
 Script shrink(const Script& script, const std::string& rule, Surface* surface = nullptr,
-              std::int64_t budget = 3'000'000, const std::function<void()>& onreplay = {});
+              std::int64_t budget = 1'000'000, const std::function<void()>& onreplay = {});
 
 // One generated script played and checked. The script grows in `out` as it is
 // played, so that whoever watches for a crash can save what led to it.
