@@ -132,7 +132,10 @@ def signature_of(path):
 
 
 def compare(runner, script):
-    crc, cout, cerr = run_cpp(runner, script)
+    try:
+        crc, cout, cerr = run_cpp(runner, script)
+    except subprocess.TimeoutExpired:
+        return Result(False, "the C++ runner did not finish in time", "timeout", 0)
     rrc, rout, rerr = run_ref(script)
     clines = cout.splitlines()
     rlines = rout.splitlines()
