@@ -129,7 +129,9 @@ TEST(PageTabs, TabsStandOnTheLeftWithBottomUpCaptionsAndReportPresses) {
     for (int page = 0; page < 4; ++page) {
         EXPECT_TRUE(tabs.rect().contains(tabs.tabrect(page))) << page;
         EXPECT_GE(tabs.tabrect(page).height(), 50);
-        if (page > 0) EXPECT_EQ(tabs.tabrect(page).top(), tabs.tabrect(page - 1).top() + 50 + (page == 1 ? 2 : 0));
+        if (page > 0) {
+            EXPECT_EQ(tabs.tabrect(page).top(), tabs.tabrect(page - 1).top() + 50 + (page == 1 ? 2 : 0));
+        }
     }
 
     // Captions written bottom-up: their ink runs down the tab, as long as the word.
