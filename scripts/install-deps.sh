@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth python3
   desktop-file-utils appstream
 )
 
