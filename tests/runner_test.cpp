@@ -34,7 +34,7 @@ TEST(Runner, BadScriptsNameTheirLine)
         const char* line;
     } cases[] = {
         {"", "line 1:"},
-        {"# only a comment\n\n", "line 2:"},
+        {"# only a comment\n\n", "line 1:"},  // no command at all: line 1
         {"state\n", "line 1:"},
         {"start 1\nstart 2\n", "line 2:"},
         {"start 1\nfly away\n", "line 2:"},

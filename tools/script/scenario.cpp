@@ -479,7 +479,7 @@ int runscript(std::istream& in, std::ostream& out, std::ostream& err)
             }
         }
         if (!started) {
-            err << "line " << (number == 0 ? 1 : number) << ": the script holds no command\n";
+            err << "line 1: the script holds no command\n";
             return 2;
         }
     } catch (const std::exception& e) {
