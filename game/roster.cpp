@@ -74,15 +74,8 @@ void TForm1::startmatch()
     // New trees over the first n places; trees above n stay where they were.
     const std::int32_t n = random.randomint(20) + 10;
     treecount = std::max(treecount, n);
-    for (int i = 1; i <= n; ++i) {
-        Tobstacle& tree = obstacles[i];
-        tree.image = "tree" + std::to_string(random.randomint(3) + 1);
-        tree.hits = random.randomint(5) + 5;
-        tree.x = random.randomgauss(375, 200);
-        tree.y = random.randomgauss(375, 200);
-        tree.width = random.randomgauss(50, 5);
-        tree.height = random.randomgauss(50, 6);
-    }
+    for (int i = 1; i <= n; ++i)
+        planttree(obstacles[i]);
 
     for (int p = 1; p <= playercount; ++p) {
         players[p].hp = players[p].maxhp;

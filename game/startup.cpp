@@ -29,6 +29,16 @@ void TForm1::setgametimer(bool enabled)
     ports_.timer.setenabled(enabled);
 }
 
+void TForm1::planttree(Tobstacle& tree)
+{
+    tree.image = "tree" + std::to_string(random.randomint(3) + 1);
+    tree.hits = random.randomint(5) + 5;
+    tree.x = random.randomgauss(375, 200);
+    tree.y = random.randomgauss(375, 200);
+    tree.width = random.randomgauss(50, 5);
+    tree.height = random.randomgauss(50, 6);
+}
+
 void TForm1::FormCreate()
 {
     controls.Draw = false;
@@ -39,15 +49,8 @@ void TForm1::FormCreate()
 
     // Trees may stand partly or wholly off the arena: nothing clamps them.
     treecount = random.randomint(20) + 10;
-    for (int i = 1; i <= treecount; ++i) {
-        Tobstacle& tree = obstacles[i];
-        tree.image = "tree" + std::to_string(random.randomint(3) + 1);
-        tree.hits = random.randomint(5) + 5;
-        tree.x = random.randomgauss(375, 200);
-        tree.y = random.randomgauss(375, 200);
-        tree.width = random.randomgauss(50, 5);
-        tree.height = random.randomgauss(50, 6);
-    }
+    for (int i = 1; i <= treecount; ++i)
+        planttree(obstacles[i]);
 
     generatecatalog(catalog, random);
 

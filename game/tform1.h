@@ -92,6 +92,8 @@ private:
     void showpicture(std::string& picturebox, const std::string& name);
     void message(MessageKind kind, const std::string& text);
     void setgametimer(bool enabled);
+    // A full-grown tree somewhere about the arena's middle, drawn in a fixed order.
+    void planttree(Tobstacle& tree);
 
     // Editor helpers
     void setpoints(std::int32_t points);
