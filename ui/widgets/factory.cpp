@@ -27,6 +27,19 @@ const QColor metaldark(0x14, 0x14, 0x14);
 const QColor ink(0xFF, 0x98, 0x30);
 const QColor highlight(0x9C, 0x4A, 0x00);
 
+// The bronze of buttons, bevels and the selection, shared by every palette here.
+void metalcolours(QPalette& palette, QPalette::ColorGroup group) {
+    palette.setColor(group, QPalette::Button, metal);
+    palette.setColor(group, QPalette::ButtonText, ink);
+    palette.setColor(group, QPalette::Light, metallight);
+    palette.setColor(group, QPalette::Midlight, metal.lighter(130));
+    palette.setColor(group, QPalette::Mid, metal.darker(150));
+    palette.setColor(group, QPalette::Dark, metaldark);
+    palette.setColor(group, QPalette::Shadow, Qt::black);
+    palette.setColor(group, QPalette::Highlight, highlight);
+    palette.setColor(group, QPalette::HighlightedText, Qt::white);
+}
+
 void themed(QWidget* widget, QColor text, QColor base) {
     QPalette palette = widget->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -35,15 +48,7 @@ void themed(QWidget* widget, QColor text, QColor base) {
         palette.setColor(group, QPalette::Base, base);
         palette.setColor(group, QPalette::AlternateBase, base);
         palette.setColor(group, QPalette::Window, metal.darker(130));
-        palette.setColor(group, QPalette::Button, metal);
-        palette.setColor(group, QPalette::ButtonText, ink);
-        palette.setColor(group, QPalette::Light, metallight);
-        palette.setColor(group, QPalette::Midlight, metal.lighter(130));
-        palette.setColor(group, QPalette::Mid, metal.darker(150));
-        palette.setColor(group, QPalette::Dark, metaldark);
-        palette.setColor(group, QPalette::Shadow, Qt::black);
-        palette.setColor(group, QPalette::Highlight, highlight);
-        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+        metalcolours(palette, group);
     }
     // What cannot be changed any more reads dimmer, but still reads.
     palette.setColor(QPalette::Disabled, QPalette::Text, text.darker(160));
@@ -67,15 +72,7 @@ QPalette stonepalette() {
         palette.setColor(group, QPalette::Base, well);
         palette.setColor(group, QPalette::AlternateBase, well);
         palette.setColor(group, QPalette::Text, typed);
-        palette.setColor(group, QPalette::Button, metal);
-        palette.setColor(group, QPalette::ButtonText, ink);
-        palette.setColor(group, QPalette::Light, metallight);
-        palette.setColor(group, QPalette::Midlight, metal.lighter(130));
-        palette.setColor(group, QPalette::Mid, metal.darker(150));
-        palette.setColor(group, QPalette::Dark, metaldark);
-        palette.setColor(group, QPalette::Shadow, Qt::black);
-        palette.setColor(group, QPalette::Highlight, highlight);
-        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+        metalcolours(palette, group);
         palette.setColor(group, QPalette::ToolTipBase, QColor(0x2A, 0x2A, 0x2A));
         palette.setColor(group, QPalette::ToolTipText, QColor(0xF0, 0xE0, 0xC0));
     }
