@@ -47,9 +47,10 @@ bench: deps
 	@build-bench/hexbrawl-bench
 
 # The real window under Xvfb: start-up, processor use at rest and peak memory.
-bench-window: deps
+bench-window:
+	@scripts/install-deps.sh bench
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DHEXBRAWL_BENCH=ON $(CMAKE_FLAGS) >/dev/null
-	@cmake --build build-bench -j$(JOBS) --target hexbrawl
+	@cmake --build build-bench -j$(JOBS) --target hexbrawl hexbrawl-titlewatch
 	@bench/window.sh build-bench/hexbrawl
 
 clean:

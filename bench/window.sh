@@ -5,17 +5,22 @@
 #
 #   bench/window.sh [PATH-TO-hexbrawl]     (make bench-window builds and runs it)
 #
-# Needs Xvfb, xdotool and ImageMagick's import (for the check that the title shows).
-# HEXBRAWL_IDLE_SECONDS (10) is how long each rest is measured; HEXBRAWL_SHOT=FILE
-# keeps a screenshot of the running match, HEXBRAWL_GAME_LOG=FILE the game's stderr.
+# Needs Xvfb, xdotool and hexbrawl-titlewatch (built beside the game), which
+# launches the game and watches the X server for its window and title picture;
+# ImageMagick's import only for HEXBRAWL_SHOT. HEXBRAWL_STARTUP_RUNS (7) is how
+# many launches the start-up median is taken over, HEXBRAWL_IDLE_SECONDS (10) how
+# long each rest is measured; HEXBRAWL_SHOT=FILE keeps a screenshot of the running
+# match, HEXBRAWL_GAME_LOG=FILE the game's output.
 set -euo pipefail
 
 game=${1:-build-bench/hexbrawl}
+watch=$(dirname "$game")/hexbrawl-titlewatch
 quiet=${HEXBRAWL_IDLE_SECONDS:-10}
-for tool in Xvfb xdotool import; do
+for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "bench-window needs $tool" >&2; exit 1; }
 done
 [ -x "$game" ] || { echo "no game at $game" >&2; exit 1; }
+[ -x "$watch" ] || { echo "no hexbrawl-titlewatch at $watch" >&2; exit 1; }
 
 # A display nobody uses.
 n=90
@@ -32,7 +37,6 @@ cleanup() {
 trap cleanup EXIT
 for _ in $(seq 200); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.02; done
 
-now() { date +%s.%N; }
 ticks() { awk '{print $14 + $15}' "/proc/$app/stat"; }
 # Percent of one core used by the game over the next N seconds.
 cpu() {
@@ -43,28 +47,15 @@ cpu() {
     awk -v d=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$1" 'BEGIN { printf "%.2f", 100 * d / hz / s }'
 }
 # Mean brightness of the arena part of the window, 0 (black) to 1.
-arena() { import -window "$window" -crop 750x750+152+0 +repage -format '%[fx:mean]' info: 2>/dev/null || echo 0; }
+arena() { "$watch" --brightness "$window"; }
 
-# Start-up: launch until the main window is mapped, then until its arena shows the
-# title picture (checked by a screenshot, which takes its own time; the first
-# figure is the one that counts, the second an upper bound).
-start=$(now)
-QT_QPA_PLATFORM=xcb "$game" >/dev/null 2>"${HEXBRAWL_GAME_LOG:-/dev/null}" &
-app=$!
-window=
-for _ in $(seq 1000); do
-    window=$(xdotool search --onlyvisible --name 'Hexbrawl V1.2' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.01  # the look is a process of its own: not too often on two cores
-done
-[ -n "$window" ] || { echo "the window never showed" >&2; exit 1; }
-mapped=$(now)
-used=$(ticks)
-until awk -v m="$(arena)" 'BEGIN { exit !(m > 0.02) }'; do sleep 0.01; done
-painted=$(now)
-awk -v s="$start" -v m="$mapped" -v p="$painted" \
-    'BEGIN { printf "startup to window shown: %.3f s\nstartup to title seen in a screenshot: %.3f s\n", m - s, p - s }'
-awk -v t="$used" -v hz="$(getconf CLK_TCK)" 'BEGIN { printf "processor time of the game until shown: %.2f s\n", t / hz }'
+# Start-up: from the launch until the window is mapped and until the title picture
+# is on screen in it, as the X server sees them; the last game stays for the rest.
+result=$("$watch" --runs "${HEXBRAWL_STARTUP_RUNS:-7}" --keep --log "${HEXBRAWL_GAME_LOG:-/dev/null}" "$game")
+grep -E '^(run|median)' <<<"$result"
+app=$(awk '/^pid / { print $2 }' <<<"$result")
+window=$(awk '/^window / { print $2 }' <<<"$result")
+[ -n "$app" ] && [ -n "$window" ] || { echo "the window never showed" >&2; exit 1; }
 
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 sleep 1
