@@ -67,7 +67,7 @@ void TForm1::startgame()
     if (currentplayer >= playercount)
         currentplayer = 0;
     ++currentplayer;
-    if (players[currentplayer].hp <= 0 && currentplayer <= playercount)
+    if (currentplayer <= playercount && players[currentplayer].hp <= 0)
         ++currentplayer;
     if (currentplayer > playercount)
         currentplayer = 1;
