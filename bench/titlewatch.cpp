@@ -189,6 +189,8 @@ int main(int argc, char** argv) {
     }
     // The window may go away between its map and a read-back: that run just fails.
     XSetErrorHandler(ignoreerrors);
+    // The games launched from here do not inherit this connection to the server.
+    fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
     if (brightness) {
         std::printf("%.4f\n", arenabrightness(display, static_cast<Window>(std::strtoul(brightness, nullptr, 0))));
         XCloseDisplay(display);
