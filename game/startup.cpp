@@ -29,14 +29,14 @@ void TForm1::setgametimer(bool enabled)
     ports_.timer.setenabled(enabled);
 }
 
-void TForm1::planttree(Tobstacle& tree)
+void TForm1::planttree(Tobstacle& tree, const TreeGrowth& growth)
 {
     tree.image = "tree" + std::to_string(random.randomint(3) + 1);
-    tree.hits = random.randomint(5) + 5;
+    tree.hits = random.randomint(growth.hitspread) + growth.hitbase;
     tree.x = random.randomgauss(375, 200);
     tree.y = random.randomgauss(375, 200);
-    tree.width = random.randomgauss(50, 5);
-    tree.height = random.randomgauss(50, 6);
+    tree.width = random.randomgauss(growth.width, growth.widthsd);
+    tree.height = random.randomgauss(growth.height, growth.heightsd);
 }
 
 void TForm1::FormCreate()

@@ -92,8 +92,16 @@ private:
     void showpicture(std::string& picturebox, const std::string& name);
     void message(MessageKind kind, const std::string& text);
     void setgametimer(bool enabled);
-    // A full-grown tree somewhere about the arena's middle, drawn in a fixed order.
-    void planttree(Tobstacle& tree);
+    // How strong and how big a new tree grows: hits randomint(hitspread) + hitbase,
+    // width and height drawn about their means.
+    struct TreeGrowth {
+        std::int32_t hitspread, hitbase;
+        double width, widthsd, height, heightsd;
+    };
+    static constexpr TreeGrowth fullgrown{5, 5, 50, 5, 50, 6};
+    static constexpr TreeGrowth sapling{3, 2, 5, 1, 10, 3};
+    // A tree somewhere about the arena's middle, its values drawn in a fixed order.
+    void planttree(Tobstacle& tree, const TreeGrowth& growth = fullgrown);
 
     // Editor helpers
     void setpoints(std::int32_t points);

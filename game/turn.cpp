@@ -33,13 +33,7 @@ void TForm1::startgame()
     // A sapling, 7 times in 100, while there is room.
     if (random.randomint(100) > 92 && treecount != Obstacles::last) {
         ++treecount;
-        Tobstacle& t = obstacles[treecount];
-        t.image = "tree" + std::to_string(random.randomint(3) + 1);
-        t.hits = random.randomint(3) + 2;
-        t.x = random.randomgauss(375, 200);
-        t.y = random.randomgauss(375, 200);
-        t.width = random.randomgauss(5, 1);
-        t.height = random.randomgauss(10, 3);
+        planttree(obstacles[treecount], sapling);
     }
 
     // Lasting abilities fade; the one that moves down into a faded place waits

@@ -107,15 +107,19 @@ Generator::Generator(std::uint64_t seed, GeneratorOptions options)
 
 Command Generator::first() { return {Verb::start, std::nullopt, {}, gameseed_, 0}; }
 
+Command Generator::planned()
+{
+    Command c = plan_.front();
+    plan_.pop_front();
+    return c;
+}
+
 Command Generator::next(const TForm1& f)
 {
     if (dice_.permille(options_.noise))
         return noise(f);
-    if (!plan_.empty()) {
-        Command c = plan_.front();
-        plan_.pop_front();
-        return c;
-    }
+    if (!plan_.empty())
+        return planned();
     if (f.controls.TitleImage)
         return title();
     if (f.matchrunning)
@@ -277,9 +281,7 @@ Command Generator::editor(const TForm1& f)
     }
     if (plan_.empty())
         return click(Control::NextPlayerBtn);
-    Command next = plan_.front();
-    plan_.pop_front();
-    return next;
+    return planned();
 }
 
 Command Generator::purposefuleditor(const TForm1& f)
@@ -346,9 +348,7 @@ Command Generator::purposefuleditor(const TForm1& f)
         return set(Control::HealthPicker, decimal(std::min(100, w.maxhp + points)));
     if (plan_.empty())
         return click(Control::NextPlayerBtn);
-    Command next = plan_.front();
-    plan_.pop_front();
-    return next;
+    return planned();
 }
 
 Command Generator::match(const TForm1& f)
@@ -388,9 +388,7 @@ Command Generator::match(const TForm1& f)
         if (c.SpellPicker.selected != row)
             plan_.push_back(select(Control::SpellPicker, row));
         plan_.push_back(click(Control::AbilityBtn));
-        Command next = plan_.front();
-        plan_.pop_front();
-        return next;
+        return planned();
     };
     auto walk = [&](Point to, double most) {
         // Inside the walk circle: a step of d pixels costs truncate(d / 10) + 1 points.

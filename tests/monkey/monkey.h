@@ -105,6 +105,8 @@ private:
     std::string wizardname();
     std::string anycase(std::string_view name);
     int junkrow(int rows);
+    // The first planned command, taken off the plan; the plan must not be empty.
+    Command planned();
 
     Dice dice_;
     GeneratorOptions options_;

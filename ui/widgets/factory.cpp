@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include <utility>
+
 #include "ui/widgets/bevelbuttons.h"
 #include "ui/widgets/gauges.h"
 #include "ui/widgets/glowlabel.h"
@@ -61,6 +63,13 @@ const QString fieldframe = QStringLiteral(
     "QLineEdit { border: 1px solid #7A6040; background: black; color: yellow; padding: 0px 2px;"
     " selection-background-color: #9C4A00; selection-color: white; }"
     "QLineEdit:disabled { color: #9F9F00; border-color: #505050; }");
+
+// A new child of `parent` in its place.
+template <typename Widget, typename... Args> Widget* placed(QWidget* parent, QRect place, Args&&... args) {
+    auto* widget = new Widget(parent, std::forward<Args>(args)...);
+    widget->setGeometry(place);
+    return widget;
+}
 
 }  // namespace
 
@@ -155,39 +164,27 @@ QPlainTextEdit* makememo(QWidget* parent, QRect place, QColor text, Font font, c
 }
 
 SpeakerButton* makespeakerbutton(QWidget* parent, QRect place) {
-    auto* button = new SpeakerButton(parent);
-    button->setGeometry(place);
-    return button;
+    return placed<SpeakerButton>(parent, place);
 }
 
 BarGauge* makebargauge(QWidget* parent, QRect place, QColor bar) {
-    auto* gauge = new BarGauge(parent, bar);
-    gauge->setGeometry(place);
-    return gauge;
+    return placed<BarGauge>(parent, place, bar);
 }
 
 PieGauge* makepiegauge(QWidget* parent, QRect place, QColor pie) {
-    auto* gauge = new PieGauge(parent, pie);
-    gauge->setGeometry(place);
-    return gauge;
+    return placed<PieGauge>(parent, place, pie);
 }
 
 PictureView* makepicture(QWidget* parent, QRect place) {
-    auto* picture = new PictureView(parent);
-    picture->setGeometry(place);
-    return picture;
+    return placed<PictureView>(parent, place);
 }
 
 GradientPanel* makebevel(QWidget* parent, QRect place, QColor from, QColor to, Qt::Orientation direction) {
-    auto* bevel = new GradientPanel(parent, from, to, direction);
-    bevel->setGeometry(place);
-    return bevel;
+    return placed<GradientPanel>(parent, place, from, to, direction);
 }
 
 PageTabs* makepagetabs(QWidget* parent, QRect place, const QStringList& captions, int tablength, int tabthickness) {
-    auto* tabs = new PageTabs(parent, captions, tablength, tabthickness);
-    tabs->setGeometry(place);
-    return tabs;
+    return placed<PageTabs>(parent, place, captions, tablength, tabthickness);
 }
 
 }  // namespace hexbrawl::ui
