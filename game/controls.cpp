@@ -6,7 +6,7 @@
 namespace hexbrawl {
 
 namespace {
-constexpr std::array<std::pair<Control, std::string_view>, 17> names{{
+constexpr std::array<std::pair<Control, std::string_view>, 18> names{{
     {Control::TitleImage, "TitleImage"},
     {Control::PlaysndBtn, "PlaysndBtn"},
     {Control::PurchaseBtn, "PurchaseBtn"},
@@ -24,6 +24,7 @@ constexpr std::array<std::pair<Control, std::string_view>, 17> names{{
     {Control::Yourlist, "Yourlist"},
     {Control::SpellPicker, "SpellPicker"},
     {Control::MagicType, "MagicType"},
+    {Control::ComputerBox, "ComputerBox"},
 }};
 }  // namespace
 

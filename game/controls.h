@@ -35,6 +35,10 @@ struct Gauge {
 
 enum class FontColor { yellow, red };
 
+struct CheckBox {
+    bool checked = false;
+};
+
 struct Controls {
     // Main window
     std::string Caption = "Hexbrawl V1.2 by Quennick";
@@ -74,6 +78,7 @@ struct Controls {
     std::string costlbl = "Cost:";
     std::vector<std::string> SpellInfo{"< Spell stats displayed here >"};
     bool SellBtnEnabled = false;  // the button's own flag
+    CheckBox ComputerBox;         // whether the computer plays the wizard being edited
 };
 
 // Every control a player can act on, by its name in the window.
@@ -95,6 +100,7 @@ enum class Control {
     Yourlist,
     SpellPicker,
     MagicType,
+    ComputerBox,
 };
 
 std::optional<Control> controlbyname(std::string_view name);

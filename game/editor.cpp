@@ -75,6 +75,13 @@ void TForm1::SndBoxChange()
     playwave("click");
 }
 
+void TForm1::ComputerBoxClick()
+{
+    computer[currentplayer] = !computer[currentplayer];
+    controls.ComputerBox.checked = computer[currentplayer];
+    playwave("click");
+}
+
 void TForm1::PlaysndBtnClick() { playwave(current().deathcry); }
 
 // Health and walk are bought per unit at `price` points, reckoned from the stored

@@ -48,7 +48,7 @@ bool accepts(const TForm1& form, Control control)
     return true;
 }
 
-Action actionof(Control control)
+Action::Verb verbof(Control control)
 {
     switch (control) {
     case Control::PlayerCountSpinner:
@@ -56,18 +56,20 @@ Action actionof(Control control)
     case Control::PictureBox:
     case Control::SndBox:
     case Control::HealthPicker:
-    case Control::ManaPicker: return Action::settext;
+    case Control::ManaPicker: return Action::Verb::set;
     case Control::PurchaseList:
     case Control::Yourlist:
     case Control::SpellPicker:
-    case Control::MagicType: return Action::select;
-    default: return Action::click;
+    case Control::MagicType: return Action::Verb::select;
+    default: return Action::Verb::click;
     }
 }
 
+namespace {
+
 void click(TForm1& form, Control control)
 {
-    if (actionof(control) != Action::click || !accepts(form, control))
+    if (verbof(control) != Action::Verb::click || !accepts(form, control))
         return;
     switch (control) {
     case Control::TitleImage: form.TitleImageClick(); break;
@@ -77,6 +79,7 @@ void click(TForm1& form, Control control)
     case Control::NextPlayerBtn: form.NextPlayerBtnClick(); break;
     case Control::EndTurnBtn: form.EndTurnBtnClick(); break;
     case Control::AbilityBtn: form.AbilityBtnClick(); break;
+    case Control::ComputerBox: form.ComputerBoxClick(); break;
     default: break;
     }
 }
@@ -100,7 +103,7 @@ void settext(TForm1& form, Control control, const std::string& text)
 
 void select(TForm1& form, Control control, int row)
 {
-    if (actionof(control) != Action::select || !accepts(form, control))
+    if (verbof(control) != Action::Verb::select || !accepts(form, control))
         return;
     Controls& c = form.controls;
     switch (control) {
@@ -138,10 +141,32 @@ void press(TForm1& form, int x, int y)
         form.DrawMouseDown(x, y);
 }
 
-void tick(TForm1& form)
+}  // namespace
+
+void apply(TForm1& form, const Action& action)
 {
-    if (form.controls.GameTimer)
-        form.GameTimerTimer();
+    using Verb = Action::Verb;
+    switch (action.verb) {
+    case Verb::start: form.FormCreate(); return;
+    case Verb::click:
+        if (action.control)
+            click(form, *action.control);
+        return;
+    case Verb::set:
+        if (action.control)
+            settext(form, *action.control, action.text);
+        return;
+    case Verb::select:
+        if (action.control)
+            select(form, *action.control, action.row);
+        return;
+    case Verb::press: press(form, action.x, action.y); return;
+    case Verb::tick:
+        for (int i = 0; i < action.periods && form.controls.GameTimer; ++i)
+            form.GameTimerTimer();
+        return;
+    case Verb::close: form.FormClose(); return;
+    }
 }
 
 }  // namespace hexbrawl::input

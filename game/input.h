@@ -1,7 +1,10 @@
-// A player's actions, delivered to the game the same way by the window and by the
-// scenario runner: a control that is hidden or disabled takes no input.
+// A player's actions as values, delivered to the game the same way by the window,
+// the scenario runner and the computer players: a control that is hidden or
+// disabled takes no input.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/controls.h"
@@ -9,23 +12,65 @@
 
 namespace hexbrawl::input {
 
-enum class Action { click, settext, select };
+// What a player does: one event of the window, one line of a script.
+struct Action {
+    enum class Verb { start, click, set, select, press, tick, close };
+
+    Verb verb = Verb::tick;
+    std::optional<Control> control;  // click, set, select
+    std::string text;                // set: the control's new text
+    int row = 0;                     // select: the row, or the tab of MagicType
+    int x = 0, y = 0;                // press: the pixel on the arena
+    int periods = 1;                 // tick: periods of 25 ms
+    std::uint32_t seed = 0;          // start: what the clock gives the random source
+
+    static Action start(std::uint32_t seed) { return with(Verb::start, [&](Action& a) { a.seed = seed; }); }
+    static Action click(Control c) { return with(Verb::click, [&](Action& a) { a.control = c; }); }
+    static Action set(Control c, std::string text)
+    {
+        return with(Verb::set, [&](Action& a) {
+            a.control = c;
+            a.text = std::move(text);
+        });
+    }
+    static Action select(Control c, int row)
+    {
+        return with(Verb::select, [&](Action& a) {
+            a.control = c;
+            a.row = row;
+        });
+    }
+    static Action press(int x, int y)
+    {
+        return with(Verb::press, [&](Action& a) {
+            a.x = x;
+            a.y = y;
+        });
+    }
+    static Action tick(int periods) { return with(Verb::tick, [&](Action& a) { a.periods = periods; }); }
+    static Action close() { return with(Verb::close, [](Action&) {}); }
+
+    friend bool operator==(const Action&, const Action&) = default;
+
+private:
+    template <typename Fill>
+    static Action with(Verb verb, Fill fill)
+    {
+        Action a;
+        a.verb = verb;
+        fill(a);
+        return a;
+    }
+};
+
+// Performs the action. `start` creates the window (the seed reaches the game through
+// its clock port, which whoever made the game supplies); `tick` runs the game timer
+// once per period while it is enabled. Look-up errors propagate.
+void apply(TForm1& form, const Action& action);
 
 // Whether the control is shown (with the window holding it) and enabled.
 bool accepts(const TForm1& form, Control control);
-// Which action the control takes.
-Action actionof(Control control);
-
-// A click on a button or the title picture. Look-up errors propagate.
-void click(TForm1& form, Control control);
-// The control's text becomes `text`; its change handler runs when the text changed.
-void settext(TForm1& form, Control control, const std::string& text);
-// A click on a row of a list (or a tab of the page control); rows it does not have
-// are the empty part of the list and do nothing.
-void select(TForm1& form, Control control, int row);
-// A mouse press on the arena.
-void press(TForm1& form, int x, int y);
-// One period of the game timer: a tick when the timer is enabled.
-void tick(TForm1& form);
+// Which verb the control takes: click, set or select.
+Action::Verb verbof(Control control);
 
 }  // namespace hexbrawl::input

@@ -47,6 +47,7 @@ void TForm1::loadeditor(bool nextplayer)
     settext(controls.PictureBox, n.portrait, nullptr);
     settext(controls.SndBox, n.deathcry, nullptr);
     controls.SellBtnEnabled = false;
+    controls.ComputerBox.checked = computer[currentplayer];
     if (nextplayer)
         showpicture(controls.WizardPortrait, n.portrait.empty() ? std::string("forget") : n.portrait);
     // The pickers' change rules run for the new wizard with the points the last one left.

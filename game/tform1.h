@@ -37,6 +37,8 @@ public:
     std::int32_t deadcount = 0;
     std::int32_t explosioncount = 0;
     bool firstturn = false;
+    // The seats: which wizards the computer plays. Beside the rules, never read by them.
+    Table<bool, 1, 12> computer{};
 
     Random random;
     Controls controls;
@@ -55,6 +57,7 @@ public:
     void PlaysndBtnClick();
     void HealthPickerChange();
     void ManaPickerChange();
+    void ComputerBoxClick();
 
     // Spell shop
     void refreshyourlist();

@@ -286,16 +286,16 @@ TEST(Hostile, DeathCriesThatNameNothingNeverReachTheMatchAndTheCaseIsKept)
 // that led there are kept, to be replayed by the runner.
 monkey::Script boltinflight(monkey::Player& p)
 {
-    using Verb = Command::Verb;
+    using input::Action;
     monkey::Script script;
     auto run = [&](Command c) {
         script.push_back(c);
         const auto bad = p.step(c);
         ASSERT_FALSE(bad) << bad->detail;
     };
-    auto set = [&](Control c, const std::string& text) { run({Verb::set, c, text, 0, 0}); };
-    auto click = [&](Control c) { run({Verb::click, c, {}, 0, 0}); };
-    run({Verb::start, {}, {}, 21, 0});
+    auto set = [&](Control c, const std::string& text) { run(Action::set(c, text)); };
+    auto click = [&](Control c) { run(Action::click(c)); };
+    run(Action::start(21));
     click(Control::TitleImage);
     set(Control::PlayerCountSpinner, "2");
     for (const char* name : {"A", "B"}) {
@@ -310,12 +310,12 @@ monkey::Script boltinflight(monkey::Player& p)
     for (int i = 0; i < 3 && (f.firstturn || f.currentplayer != 2); ++i)
         click(Control::EndTurnBtn);
     EXPECT_EQ(f.currentplayer, 2);
-    run({Verb::select, Control::SpellPicker, {}, 0, 0});
+    run(Action::select(Control::SpellPicker, 0));
     click(Control::AbilityBtn);
     EXPECT_EQ(f.mode, 1);
     const Tplayer& b = f.players[2];  // at (365, 730): A is straight up
-    run({Verb::press, {}, {}, static_cast<int>(b.x) + 10, static_cast<int>(b.y) - 5});
-    run({Verb::tick, {}, {}, 4, 0});
+    run(Action::press(static_cast<int>(b.x) + 10, static_cast<int>(b.y) - 5));
+    run(Action::tick(4));
     EXPECT_EQ(f.inplaycount, 1);
     EXPECT_EQ(f.inplay[1].kind, Ranged);
     return script;
@@ -347,8 +347,8 @@ TEST(Hostile, ClosingTheWindowMidMatchOnlyReportsTheScores)
     nobroken(s.form());
 
     // The runner takes a script that ends with the window closed on a bolt in flight.
-    script.push_back({Command::Verb::state, {}, {}, 0, 0});
-    script.push_back({Command::Verb::close, {}, {}, 0, 0});
+    script.emplace_back(Output::state);
+    script.push_back(input::Action::close());
     std::istringstream in(monkey::scripttext(script));
     std::ostringstream out;
     std::ostringstream err;
@@ -390,18 +390,20 @@ TEST(Hostile, ClosingTheWindowDuringTheTurnOrWinnerMessage)
     TForm1 f(Ports{surface, sound, dialogs, timer, clock});
     dialogs.form = &f;
     dialogs.when = "Player B its your turn.";
-    f.FormCreate();
-    input::click(f, Control::TitleImage);
-    input::settext(f, Control::PlayerCountSpinner, "2");
+    using input::Action;
+    auto apply = [&f](const Action& a) { input::apply(f, a); };
+    apply(Action::start(0));
+    apply(Action::click(Control::TitleImage));
+    apply(Action::set(Control::PlayerCountSpinner, "2"));
     for (const char* name : {"A", "B"}) {
-        input::settext(f, Control::PlayerNameEd, name);
-        input::settext(f, Control::PictureBox, "wizard1");
-        input::settext(f, Control::SndBox, "Death1");
-        input::click(f, Control::NextPlayerBtn);
+        apply(Action::set(Control::PlayerNameEd, name));
+        apply(Action::set(Control::PictureBox, "wizard1"));
+        apply(Action::set(Control::SndBox, "Death1"));
+        apply(Action::click(Control::NextPlayerBtn));
     }
     ASSERT_TRUE(f.matchrunning);
-    input::click(f, Control::EndTurnBtn);  // whoever began, B is announced within two turns
-    input::click(f, Control::EndTurnBtn);
+    apply(Action::click(Control::EndTurnBtn));  // whoever began, B is announced within two turns
+    apply(Action::click(Control::EndTurnBtn));
     ASSERT_TRUE(dialogs.closed);
     const auto at = std::find(dialogs.shown.begin(), dialogs.shown.end(), "Player B its your turn.");
     ASSERT_NE(at, dialogs.shown.end());
@@ -419,7 +421,7 @@ TEST(Hostile, ClosingTheWindowDuringTheTurnOrWinnerMessage)
     dialogs.shown.clear();
     const int victim = f.currentplayer == 1 ? 2 : 1;
     strike(f, victim, f.currentplayer, 50);
-    input::tick(f);
+    apply(Action::tick(1));
     ASSERT_TRUE(dialogs.closed);
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0], "Player :" + f.players[3 - victim].name + " won this round!");

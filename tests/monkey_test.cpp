@@ -337,14 +337,14 @@ TEST(Monkey, ScriptsAreReproducibleAndReplayThroughTheRunner)
 
         // A state before the end (nothing may follow `close`).
         Script script = a.script;
-        const bool closed = script.back().verb == Command::Verb::close;
-        script.insert(closed ? script.end() - 1 : script.end(), Command{Command::Verb::state, {}, {}, 0, 0});
+        const bool closed = actionof(script.back()) && actionof(script.back())->verb == input::Action::Verb::close;
+        script.emplace(closed ? script.end() - 1 : script.end(), Output::state);
         ASSERT_EQ(scripttext(parsescript(scripttext(script))), scripttext(script));
 
         Player player;
         std::string expected;
         for (const Command& c : script) {
-            if (c.verb == Command::Verb::state) {
+            if (!actionof(c)) {
                 expected = player.session().state();
                 continue;
             }
@@ -468,18 +468,19 @@ TEST(Monkey, TheCheckerNoticesEveryBrokenRule)
 
     // A look-up error is fine where the player typed the name, and a fault elsewhere.
     Player player;
-    EXPECT_FALSE(player.step({Command::Verb::start, {}, {}, 1, 0}));
-    EXPECT_FALSE(player.step({Command::Verb::click, Control::TitleImage, {}, 0, 0}));
-    EXPECT_FALSE(player.step({Command::Verb::set, Control::PictureBox, "nobody", 0, 0}));
-    EXPECT_FALSE(player.step({Command::Verb::click, Control::PlaysndBtn, {}, 0, 0}));
+    using input::Action;
+    EXPECT_FALSE(player.step(Action::start(1)));
+    EXPECT_FALSE(player.step(Action::click(Control::TitleImage)));
+    EXPECT_FALSE(player.step(Action::set(Control::PictureBox, "nobody")));
+    EXPECT_FALSE(player.step(Action::click(Control::PlaysndBtn)));
     player.session().form().players[1].deathcry = "nothing";  // slipped past the editor's check
     player.session().form().players[1].name = player.session().form().controls.PlayerNameEd.text = "Al";
     player.session().form().players[1].portrait = "wizard2";
-    EXPECT_FALSE(player.step({Command::Verb::click, Control::NextPlayerBtn, {}, 0, 0}));  // refused, a warning
+    EXPECT_FALSE(player.step(Action::click(Control::NextPlayerBtn)));  // refused, a warning
     player.session().form().players[1].deathcry = "Death1";
-    EXPECT_FALSE(player.step({Command::Verb::click, Control::NextPlayerBtn, {}, 0, 0}));
+    EXPECT_FALSE(player.step(Action::click(Control::NextPlayerBtn)));
     player.session().form().players[1].portrait = "nobody";
-    const auto bad = player.step({Command::Verb::tick, {}, {}, 1, 0});
+    const auto bad = player.step(Action::tick(1));
     ASSERT_TRUE(bad);
     EXPECT_EQ(bad->rule, "lookup-error");
 }
@@ -511,8 +512,8 @@ TEST(Monkey, TheShrinkerKeepsOnlyWhatTheFaultNeeds)
     const Replay r = replay(small, &failing);
     ASSERT_TRUE(r.failure);
     EXPECT_EQ(r.at, small.size() - 1);
-    EXPECT_EQ(small.back().verb, Command::Verb::tick);
-    EXPECT_EQ(small.back().a, 1);
+    ASSERT_TRUE(actionof(small.back()));
+    EXPECT_EQ(*actionof(small.back()), input::Action::tick(1));
     // Every command left is needed.
     for (std::size_t i = 1; i < small.size(); ++i) {
         Script less = small;

@@ -120,7 +120,7 @@ template <typename Action> void MainWindow::dispatch(Action&& action) {
 }
 
 void MainWindow::tick() {
-    dispatch([this] { input::tick(*form_); });
+    dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -268,16 +268,16 @@ void MainWindow::buildeditor() {
 }
 
 void MainWindow::connectinput() {
-    auto click = [this](Control c) { return [this, c] { dispatch([this, c] { input::click(*form_, c); }); }; };
-    auto settext = [this](Control c) {
-        return [this, c](const QString& text) { dispatch([this, c, t = text.toStdString()] { input::settext(*form_, c, t); }); };
+    using input::Action;
+    auto deliver = [this](Action action) { dispatch([this, &action] { input::apply(*form_, action); }); };
+    auto click = [deliver](Control c) { return [deliver, c] { deliver(Action::click(c)); }; };
+    auto settext = [deliver](Control c) {
+        return [deliver, c](const QString& text) { deliver(Action::set(c, text.toStdString())); };
     };
-    auto select = [this](Control c) {
-        return [this, c](int row) { dispatch([this, c, row] { input::select(*form_, c, row); }); };
-    };
+    auto select = [deliver](Control c) { return [deliver, c](int row) { deliver(Action::select(c, row)); }; };
 
     title_->onclick(click(Control::TitleImage));
-    arena_->onpress([this](int x, int y) { dispatch([this, x, y] { input::press(*form_, x, y); }); });
+    arena_->onpress([deliver](int x, int y) { deliver(Action::press(x, y)); });
 
     QObject::connect(PlaysndBtn_, &QAbstractButton::clicked, this, click(Control::PlaysndBtn));
     PurchaseBtn_->onclick(click(Control::PurchaseBtn));

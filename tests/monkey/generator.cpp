@@ -10,17 +10,17 @@ namespace hexbrawl::monkey {
 
 namespace {
 
-using Verb = Command::Verb;
+using input::Action;
 
-Command click(Control c) { return {Verb::click, c, {}, 0, 0}; }
-Command set(Control c, std::string text) { return {Verb::set, c, std::move(text), 0, 0}; }
-Command select(Control c, std::int64_t row) { return {Verb::select, c, {}, row, 0}; }
-Command tick(int periods) { return {Verb::tick, std::nullopt, {}, periods, 0}; }
+Command click(Control c) { return Action::click(c); }
+Command set(Control c, std::string text) { return Action::set(c, std::move(text)); }
+Command select(Control c, int row) { return Action::select(c, row); }
+Command tick(int periods) { return Action::tick(periods); }
 
 Command press(double x, double y)
 {
-    auto onarena = [](double v) { return static_cast<std::int64_t>(std::clamp(std::lround(v), 0L, 749L)); };
-    return {Verb::press, std::nullopt, {}, onarena(x), onarena(y)};
+    auto onarena = [](double v) { return static_cast<int>(std::clamp(std::lround(v), 0L, 749L)); };
+    return Action::press(onarena(x), onarena(y));
 }
 
 constexpr std::array clickable{Control::TitleImage,    Control::PlaysndBtn, Control::PurchaseBtn, Control::SellBtn,
@@ -105,7 +105,7 @@ Generator::Generator(std::uint64_t seed, GeneratorOptions options)
     }
 }
 
-Command Generator::first() { return {Verb::start, std::nullopt, {}, gameseed_, 0}; }
+Command Generator::first() { return Action::start(gameseed_); }
 
 Command Generator::planned()
 {
@@ -225,7 +225,7 @@ Command Generator::noise(const TForm1& f)
         const int k = dice_.below(100);
         return tick(k < 70 ? dice_.between(1, 3) : k < 97 ? dice_.between(4, 30) : dice_.between(31, 150));
     }
-    return {dice_.below(5) ? Verb::state : Verb::catalog, std::nullopt, {}, 0, 0};
+    return dice_.below(5) ? Output::state : Output::catalog;
 }
 
 Command Generator::editor(const TForm1& f)

@@ -14,8 +14,9 @@ namespace {
 // played on request. A look-up error anywhere else abandons a handler half-way.
 bool mayfaillookup(const Command& c)
 {
-    return (c.verb == Command::Verb::set && c.control == Control::PictureBox) ||
-           (c.verb == Command::Verb::click && c.control == Control::PlaysndBtn);
+    const input::Action* a = actionof(c);
+    return a && ((a->verb == input::Action::Verb::set && a->control == Control::PictureBox) ||
+                 (a->verb == input::Action::Verb::click && a->control == Control::PlaysndBtn));
 }
 
 std::optional<Failure> lookuperrors(Session& s, const Command& c)
@@ -43,6 +44,12 @@ std::optional<Failure> statedocument(const std::string& text)
     return std::nullopt;
 }
 
+bool istick(const Command& c)
+{
+    const input::Action* a = actionof(c);
+    return a && a->verb == input::Action::Verb::tick;
+}
+
 }  // namespace
 
 std::optional<Failure> Player::step(const Command& c)
@@ -61,45 +68,40 @@ std::optional<Failure> Player::checked(const Command& c)
     ++figures.commands;
     const int level = form().gamelevel;
     const bool running = form().matchrunning;
-    switch (c.verb) {
-    case Command::Verb::start: session_.start(static_cast<std::uint32_t>(c.a)); break;
-    case Command::Verb::click: session_.click(*c.control); break;
-    case Command::Verb::set: session_.set(*c.control, c.text); break;
-    case Command::Verb::select: session_.select(*c.control, static_cast<int>(c.a)); break;
-    case Command::Verb::press: session_.press(static_cast<int>(c.a), static_cast<int>(c.b)); break;
-    case Command::Verb::close: session_.close(); break;
-    case Command::Verb::catalog:
+    if (const input::Action* a = actionof(c); a && a->verb == input::Action::Verb::tick) {
+        // One period at a time, so the rules are checked after every one. The
+        // session stops when nothing more could happen; so does this loop.
+        for (int i = 0; i < a->periods && !session_.waiting(); ++i) {
+            const int before = form().gamelevel;
+            const bool wasrunning = form().matchrunning;
+            session_.tick(1);
+            ++figures.ticks;
+            figures.rounds += static_cast<std::uint64_t>(form().gamelevel - before);
+            if (!wasrunning && form().matchrunning)
+                ++figures.matches;
+            if (auto bad = lookuperrors(session_, c))
+                return bad;
+            if (auto bad = checkinvariants(form())) {
+                bad->detail += " (period " + std::to_string(i + 1) + " of 'tick " + std::to_string(a->periods) + "')";
+                return bad;
+            }
+        }
+        return std::nullopt;
+    } else if (a) {
+        session_.apply(*a);
+        if (a->verb != input::Action::Verb::start)
+            figures.rounds += static_cast<std::uint64_t>(std::max(0, form().gamelevel - level));
+    } else if (std::get<Output>(c) == Output::catalog) {
         if (!nlohmann::json::accept(session_.catalogjson()))
             return Failure{"state-json", "the catalogue is not JSON"};
-        break;
-    case Command::Verb::state: {
+    } else {
         // state() forgets the records, so they are looked at first.
         if (auto bad = lookuperrors(session_, c))
             return bad;
         ++figures.states;
         if (auto bad = statedocument(session_.state()))
             return bad;
-        break;
     }
-    case Command::Verb::tick:
-        // One period at a time, so the rules are checked after every one. The
-        // session stops delivering when the timer goes off; so does this loop.
-        for (std::int64_t i = 0; i < c.a && form().controls.GameTimer; ++i) {
-            const int before = form().gamelevel;
-            session_.tick(1);
-            ++figures.ticks;
-            figures.rounds += static_cast<std::uint64_t>(form().gamelevel - before);
-            if (auto bad = lookuperrors(session_, c))
-                return bad;
-            if (auto bad = checkinvariants(form())) {
-                bad->detail += " (period " + std::to_string(i + 1) + " of 'tick " + std::to_string(c.a) + "')";
-                return bad;
-            }
-        }
-        return std::nullopt;
-    }
-    if (c.verb != Command::Verb::start)
-        figures.rounds += static_cast<std::uint64_t>(std::max(0, form().gamelevel - level));
     if (!running && form().matchrunning)
         ++figures.matches;
     if (auto bad = lookuperrors(session_, c))
@@ -125,7 +127,7 @@ void play(Outcome& out, std::uint64_t seed, int commands, GeneratorOptions optio
     const bool closing = seed % 2 == 0;
     for (int i = 0; i < commands; ++i) {
         const Command c = i == 0                               ? generator.first()
-                          : closing && i == commands - 1 ? Command{Command::Verb::close, std::nullopt, {}, 0, 0}
+                          : closing && i == commands - 1 ? Command{input::Action::close()}
                                                          : generator.next(player.form());
         out.script.push_back(c);
         if (auto bad = player.step(c)) {
@@ -188,9 +190,9 @@ Script shrink(const Script& script, const std::string& rule, Surface* surface, s
     // Neighbouring ticks as one, then smaller numbers of periods and shorter texts,
     // where they still fail.
     for (std::size_t i = 1; i + 1 < best.size() && budget > 0;) {
-        if (best[i].verb == Command::Verb::tick && best[i + 1].verb == Command::Verb::tick) {
+        if (istick(best[i]) && istick(best[i + 1])) {
             Script candidate = best;
-            candidate[i].a += candidate[i + 1].a;
+            std::get<input::Action>(candidate[i]).periods += std::get<input::Action>(candidate[i + 1]).periods;
             candidate.erase(candidate.begin() + static_cast<std::ptrdiff_t>(i) + 1);
             if (fails(candidate)) {
                 best = candidate;
@@ -200,23 +202,26 @@ Script shrink(const Script& script, const std::string& rule, Surface* surface, s
         ++i;
     }
     for (std::size_t i = 1; i < best.size() && budget > 0; ++i) {
-        Command& c = best[i];
-        if (c.verb == Command::Verb::tick) {
-            while (c.a > 1) {
+        auto* c = std::get_if<input::Action>(&best[i]);
+        if (!c)
+            continue;
+        if (c->verb == input::Action::Verb::tick) {
+            while (c->periods > 1) {
                 Script candidate = best;
-                candidate[i].a = c.a / 2;
+                std::get<input::Action>(candidate[i]).periods = c->periods / 2;
                 if (!fails(candidate))
                     break;
-                c.a /= 2;
+                c->periods /= 2;
             }
-        } else if (c.verb == Command::Verb::set) {
-            while (c.text.size() > 1) {
+        } else if (c->verb == input::Action::Verb::set) {
+            while (c->text.size() > 1) {
                 Script candidate = best;
-                candidate[i].text.resize(c.text.size() / 2);
+                std::string& text = std::get<input::Action>(candidate[i]).text;
+                text.resize(c->text.size() / 2);
                 // A carriage return at the end of a line would be dropped by the runner.
-                if (candidate[i].text.back() == '\r' || !fails(candidate))
+                if (text.back() == '\r' || !fails(candidate))
                     break;
-                c.text.resize(c.text.size() / 2);
+                c->text.resize(c->text.size() / 2);
             }
         }
     }

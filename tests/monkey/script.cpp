@@ -24,18 +24,20 @@ int Dice::below(int n)
 
 std::string scriptline(const Command& c)
 {
-    const std::string name = c.control ? std::string(controlname(*c.control)) : std::string();
-    switch (c.verb) {
-    case Command::Verb::start: return "start " + std::to_string(c.a);
-    case Command::Verb::click: return "click " + name;
+    using Verb = input::Action::Verb;
+    const input::Action* a = actionof(c);
+    if (!a)
+        return std::get<Output>(c) == Output::state ? "state" : "catalog";
+    const std::string name = a->control ? std::string(controlname(*a->control)) : std::string();
+    switch (a->verb) {
+    case Verb::start: return "start " + std::to_string(a->seed);
+    case Verb::click: return "click " + name;
     // "set NAME" alone sets the empty text.
-    case Command::Verb::set: return c.text.empty() ? "set " + name : "set " + name + " " + c.text;
-    case Command::Verb::select: return "select " + name + " " + std::to_string(c.a);
-    case Command::Verb::press: return "press " + std::to_string(c.a) + " " + std::to_string(c.b);
-    case Command::Verb::tick: return "tick " + std::to_string(c.a);
-    case Command::Verb::close: return "close";
-    case Command::Verb::state: return "state";
-    case Command::Verb::catalog: return "catalog";
+    case Verb::set: return a->text.empty() ? "set " + name : "set " + name + " " + a->text;
+    case Verb::select: return "select " + name + " " + std::to_string(a->row);
+    case Verb::press: return "press " + std::to_string(a->x) + " " + std::to_string(a->y);
+    case Verb::tick: return "tick " + std::to_string(a->periods);
+    case Verb::close: return "close";
     }
     return {};
 }

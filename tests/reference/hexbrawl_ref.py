@@ -1200,6 +1200,8 @@ class Game:
                     J(p.name, str), p.kills, J(p.x, float), J(p.y, float), p.hp, p.maxhp,
                     p.walk, p.maxwalk, J(p.deathcry, str), J(p.portrait, str), book))
         out.append('"players":[%s]' % ",".join(players))
+        # Computer wizards are beyond this model: nobody is ever computer-played here.
+        out.append('"computer":[%s]' % ",".join(["false"] * 12))
         out.append('"inplay":[%s]' % ",".join(
             self.abilityjson(self.inplay[i], i) for i in range(1, 51)
             if self.inplay[i].name != ""))
@@ -1269,6 +1271,7 @@ class Game:
                      ("ManaPicker", self.manapicker)]:
             c.append('"%s":%s' % (k, edit(e)))
         c.append('"PointGauge":{"value":%d,"max":%d}' % (self.gauge_value, self.gauge_max))
+        c.append('"ComputerBox":{"checked":false}')
         out.append('"controls":{%s}' % ",".join(c))
         return "{" + ",".join(out) + "}"
 
@@ -1318,7 +1321,11 @@ def jsonvalue(v, t):
 # The script runner.
 
 CLICKS = {"TitleImage", "PlaysndBtn", "PurchaseBtn", "SellBtn", "NextPlayerBtn",
-          "EndTurnBtn", "AbilityBtn"}
+          "EndTurnBtn", "AbilityBtn", "ComputerBox"}
+
+
+class Unmodelled(Exception):
+    """A script that hands a wizard to the computer: the model plays people only."""
 SETS = {"PlayerCountSpinner", "PlayerNameEd", "PictureBox", "SndBox", "HealthPicker",
         "ManaPicker"}
 SELECTS = {"PurchaseList", "Yourlist", "SpellPicker", "MagicType"}
@@ -1428,6 +1435,10 @@ class Runner:
 
     def click(self, name):
         g = self.g
+        if name == "ComputerBox":
+            if self.editor_ok():
+                raise Unmodelled("the model does not play computer wizards (click ComputerBox)")
+            return
         if name == "TitleImage":
             if g.title_visible:
                 g.TitleImageClick()
@@ -1536,6 +1547,9 @@ def runscript(data, out, err):
         except BadLine as e:
             err.write("line %d: %s\n" % (n, e))
             return 2
+        except Unmodelled as e:
+            err.write("line %d: %s\n" % (n, e))
+            return 1
     if not session.anycommand:
         err.write("line 1: a script needs at least one command\n")
         return 2

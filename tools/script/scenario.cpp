@@ -49,42 +49,34 @@ void Session::guarded(F&& action)
     }
 }
 
-void Session::start(std::uint32_t seed)
-{
-    recorders_->seed = seed;
-    guarded([&] { form_->FormCreate(); });
-}
+void Session::start(std::uint32_t seed) { apply(input::Action::start(seed)); }
+void Session::click(Control control) { apply(input::Action::click(control)); }
+void Session::set(Control control, const std::string& text) { apply(input::Action::set(control, text)); }
+void Session::select(Control control, int row) { apply(input::Action::select(control, row)); }
+void Session::press(int x, int y) { apply(input::Action::press(x, y)); }
+void Session::tick(int periods) { apply(input::Action::tick(periods)); }
+void Session::close() { apply(input::Action::close()); }
 
-void Session::click(Control control)
-{
-    guarded([&] { input::click(*form_, control); });
-}
+bool Session::waiting() const { return !form_->controls.GameTimer && !computer::atcontrols(*form_); }
 
-void Session::set(Control control, const std::string& text)
+void Session::apply(const input::Action& action)
 {
-    guarded([&] { input::settext(*form_, control, text); });
-}
-
-void Session::select(Control control, int row)
-{
-    guarded([&] { input::select(*form_, control, row); });
-}
-
-void Session::press(int x, int y)
-{
-    guarded([&] { input::press(*form_, x, y); });
-}
-
-void Session::tick(int periods)
-{
-    // Each period is an event of its own: a failed look-up abandons that tick only.
-    for (int i = 0; i < periods && form_->controls.GameTimer; ++i)
-        guarded([&] { input::tick(*form_); });
-}
-
-void Session::close()
-{
-    guarded([&] { form_->FormClose(); });
+    if (action.verb == input::Action::Verb::start) {
+        recorders_->seed = action.seed;
+        computer_ = computer::Memory(action.seed);
+    }
+    if (action.verb != input::Action::Verb::tick) {
+        guarded([&] { input::apply(*form_, action); });
+        return;
+    }
+    // Each period is an event of its own: a failed look-up abandons that tick only,
+    // and the computer's step after it is an event too.
+    for (int i = 0; i < action.periods && !waiting(); ++i) {
+        if (form_->controls.GameTimer)
+            guarded([&] { input::apply(*form_, input::Action::tick(1)); });
+        if (const std::optional<input::Action> move = computer::next(*form_, computer_))
+            guarded([&] { input::apply(*form_, *move); });
+    }
 }
 
 namespace {
@@ -191,6 +183,7 @@ void writecontrols(JsonWriter& j, const Controls& c)
     j.key("value").value(static_cast<std::int64_t>(c.PointGauge.value));
     j.key("max").value(static_cast<std::int64_t>(c.PointGauge.max));
     j.endobject();
+    writeflag(j, "ComputerBox", "checked", c.ComputerBox.checked);
     j.endobject();
 }
 
@@ -244,6 +237,10 @@ std::string Session::state()
         j.endarray();
         j.endobject();
     }
+    j.endarray();
+    j.key("computer").beginarray();
+    for (const bool seat : f.computer)
+        j.value(seat);
     j.endarray();
 
     j.key("inplay").beginarray();
@@ -353,10 +350,10 @@ std::vector<std::string_view> splitwords(std::string_view line)
     return words;
 }
 
-Control controlfor(std::string_view name, input::Action action, const char* verb)
+Control controlfor(std::string_view name, input::Action::Verb takes, const char* verb)
 {
     const std::optional<Control> c = controlbyname(name);
-    if (!c || input::actionof(*c) != action)
+    if (!c || input::verbof(*c) != takes)
         throw std::invalid_argument("'" + std::string(verb) + "' knows no control '" + std::string(name) + "'");
     return *c;
 }
@@ -374,13 +371,13 @@ void wordcount(const std::vector<std::string_view>& words, std::size_t n, const 
 
 std::optional<Command> parseline(std::string_view line)
 {
+    using input::Action;
     const std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == '#')
         return std::nullopt;
 
     const std::size_t blank = line.find(' ');
     const std::string_view verb = line.substr(0, blank);
-    Command c{};
     if (verb == "set") {
         // TEXT is the rest of the line after the blank that follows NAME, as it stands.
         if (blank == std::string_view::npos)
@@ -390,45 +387,43 @@ std::optional<Command> parseline(std::string_view line)
         const std::string_view name = rest.substr(0, split);
         if (name.empty())
             throw std::invalid_argument("expected 'set NAME TEXT'");
-        c.verb = Command::Verb::set;
-        c.control = controlfor(name, input::Action::settext, "set");
-        c.text = split == std::string_view::npos ? std::string() : std::string(rest.substr(split + 1));
-        return c;
+        return Action::set(controlfor(name, Action::Verb::set, "set"),
+                           split == std::string_view::npos ? std::string() : std::string(rest.substr(split + 1)));
     }
 
     const std::vector<std::string_view> words = splitwords(line);
+    auto integer = [](std::string_view word, std::int64_t lo, std::int64_t hi, const char* what) {
+        return static_cast<int>(number(word, lo, hi, what));
+    };
     if (verb == "start") {
         wordcount(words, 2, "start SEED");
-        c.verb = Command::Verb::start;
-        c.a = number(words[1], 0, 4294967295LL, "SEED");
-    } else if (verb == "click") {
-        wordcount(words, 2, "click NAME");
-        c.verb = Command::Verb::click;
-        c.control = controlfor(words[1], input::Action::click, "click");
-    } else if (verb == "select") {
-        wordcount(words, 3, "select NAME ROW");
-        c.verb = Command::Verb::select;
-        c.control = controlfor(words[1], input::Action::select, "select");
-        if (*c.control == Control::MagicType)
-            c.a = number(words[2], 0, 3, "tab");
-        else
-            c.a = number(words[2], INT32_MIN, INT32_MAX, "ROW");
-    } else if (verb == "press") {
-        wordcount(words, 3, "press X Y");
-        c.verb = Command::Verb::press;
-        c.a = number(words[1], 0, 749, "X");
-        c.b = number(words[2], 0, 749, "Y");
-    } else if (verb == "tick") {
-        wordcount(words, 2, "tick N");
-        c.verb = Command::Verb::tick;
-        c.a = number(words[1], 1, INT32_MAX, "N");
-    } else if (verb == "close" || verb == "state" || verb == "catalog") {
-        wordcount(words, 1, std::string(verb).c_str());
-        c.verb = verb == "close" ? Command::Verb::close : verb == "state" ? Command::Verb::state : Command::Verb::catalog;
-    } else {
-        throw std::invalid_argument("unknown command '" + std::string(verb) + "'");
+        return Action::start(static_cast<std::uint32_t>(number(words[1], 0, 4294967295LL, "SEED")));
     }
-    return c;
+    if (verb == "click") {
+        wordcount(words, 2, "click NAME");
+        return Action::click(controlfor(words[1], Action::Verb::click, "click"));
+    }
+    if (verb == "select") {
+        wordcount(words, 3, "select NAME ROW");
+        const Control c = controlfor(words[1], Action::Verb::select, "select");
+        return Action::select(c, c == Control::MagicType ? integer(words[2], 0, 3, "tab")
+                                                         : integer(words[2], INT32_MIN, INT32_MAX, "ROW"));
+    }
+    if (verb == "press") {
+        wordcount(words, 3, "press X Y");
+        return Action::press(integer(words[1], 0, 749, "X"), integer(words[2], 0, 749, "Y"));
+    }
+    if (verb == "tick") {
+        wordcount(words, 2, "tick N");
+        return Action::tick(integer(words[1], 1, INT32_MAX, "N"));
+    }
+    if (verb == "close" || verb == "state" || verb == "catalog") {
+        wordcount(words, 1, std::string(verb).c_str());
+        if (verb == "close")
+            return Action::close();
+        return verb == "state" ? Output::state : Output::catalog;
+    }
+    throw std::invalid_argument("unknown command '" + std::string(verb) + "'");
 }
 
 int runscript(std::istream& in, std::ostream& out, std::ostream& err)
@@ -448,34 +443,27 @@ int runscript(std::istream& in, std::ostream& out, std::ostream& err)
                 command = parseline(line);
                 if (!command)
                     continue;
+                const auto* action = std::get_if<input::Action>(&*command);
+                const bool start = action && action->verb == input::Action::Verb::start;
                 if (closed)
                     throw std::invalid_argument("nothing may follow 'close'");
-                if (command->verb == Command::Verb::start && started)
+                if (start && started)
                     throw std::invalid_argument("'start' may come only once");
-                if (command->verb != Command::Verb::start && !started)
+                if (!start && !started)
                     throw std::invalid_argument("the script must begin with 'start SEED'");
             } catch (const std::invalid_argument& e) {
                 out.flush();
                 err << "line " << number << ": " << e.what() << '\n';
                 return 2;
             }
-            const Command& c = *command;
-            switch (c.verb) {
-            case Command::Verb::start:
+            if (const auto* action = std::get_if<input::Action>(&*command)) {
                 started = true;
-                session.start(static_cast<std::uint32_t>(c.a));
-                break;
-            case Command::Verb::click: session.click(*c.control); break;
-            case Command::Verb::set: session.set(*c.control, c.text); break;
-            case Command::Verb::select: session.select(*c.control, static_cast<int>(c.a)); break;
-            case Command::Verb::press: session.press(static_cast<int>(c.a), static_cast<int>(c.b)); break;
-            case Command::Verb::tick: session.tick(static_cast<int>(c.a)); break;
-            case Command::Verb::close:
-                closed = true;
-                session.close();
-                break;
-            case Command::Verb::state: out << session.state() << '\n'; break;
-            case Command::Verb::catalog: out << session.catalogjson() << '\n'; break;
+                closed = action->verb == input::Action::Verb::close;
+                session.apply(*action);
+            } else if (std::get<Output>(*command) == Output::state) {
+                out << session.state() << '\n';
+            } else {
+                out << session.catalogjson() << '\n';
             }
         }
         if (!started) {

@@ -11,7 +11,9 @@
 #include <variant>
 #include <vector>
 
+#include "game/computer/computer.h"
 #include "game/controls.h"
+#include "game/input.h"
 #include "game/tform1.h"
 
 namespace hexbrawl {
@@ -36,8 +38,14 @@ public:
     void set(Control control, const std::string& text);
     void select(Control control, int row);
     void press(int x, int y);
+    // Each period the game timer ticks, when it is enabled, and the computer players
+    // take their time; it stops early once nothing could happen in a period.
     void tick(int periods);
     void close();
+    // Any of the above.
+    void apply(const input::Action& action);
+    // Nothing would happen in a period: the timer is off and no computer is at the controls.
+    bool waiting() const;
 
     // The whole state as one line of JSON; messages and sounds start afresh after it.
     std::string state();
@@ -57,17 +65,15 @@ private:
     void guarded(F&& action);
     std::unique_ptr<Recorders> recorders_;
     std::unique_ptr<TForm1> form_;
+    computer::Memory computer_{0};
 };
 
-// One parsed script line.
-struct Command {
-    enum class Verb { start, click, set, select, press, tick, close, state, catalog };
-    Verb verb;
-    std::optional<Control> control;
-    std::string text;       // for set
-    std::int64_t a = 0;     // seed, row, x, periods
-    std::int64_t b = 0;     // y
-};
+// A line that prints: the whole state, or the catalogue.
+enum class Output { state, catalog };
+// One parsed script line: a player's action, or a request to print.
+using Command = std::variant<input::Action, Output>;
+// The action of a line, or null for a line that prints.
+inline const input::Action* actionof(const Command& c) { return std::get_if<input::Action>(&c); }
 
 // Parses one line (without its end of line). Returns nullopt for a line to skip;
 // throws std::invalid_argument with what is wrong for a bad line.

@@ -1,0 +1,236 @@
+#include "game/computer/geometry.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "game/catalog.h"
+#include "game/tform1.h"
+
+namespace hexbrawl::computer {
+
+double distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+Point towards(Point from, Point to, double d)
+{
+    const double len = distance(from, to);
+    if (len < 1e-9)
+        return {from.x + d, from.y};
+    return {from.x + (to.x - from.x) / len * d, from.y + (to.y - from.y) / len * d};
+}
+
+int nearestfoe(const TForm1& form, int me)
+{
+    const Point at = centre(form.players[me]);
+    int best = 0;
+    double bestd = 0;
+    for (int p = 1; p <= form.playercount; ++p) {
+        if (p == me || form.players[p].hp <= 0)
+            continue;
+        const double d = distance(at, centre(form.players[p]));
+        if (!best || d < bestd) {
+            best = p;
+            bestd = d;
+        }
+    }
+    return best;
+}
+
+Press aimpress(Point from, Point to, double reach)
+{
+    const double len = distance(from, to);
+    auto within = [&](int x, int y) { return onarena(x, y) && !(reach < distance(from, {double(x), double(y)})); };
+    // The target itself, or the pixel next to it, when it is within reach.
+    if (len <= reach) {
+        const int x = static_cast<int>(std::lround(to.x));
+        const int y = static_cast<int>(std::lround(to.y));
+        if (within(x, y) && distance(to, {double(x), double(y)}) < 0.75)
+            return {x, y};
+    }
+    // Otherwise the pixel whose direction is nearest, among those near the rim of
+    // the reach (the farther out, the finer the directions).
+    const double ux = len < 1e-9 ? 1 : (to.x - from.x) / len;
+    const double uy = len < 1e-9 ? 0 : (to.y - from.y) / len;
+    Press best{static_cast<int>(std::lround(std::clamp(from.x, 0.0, 749.0))),
+               static_cast<int>(std::lround(std::clamp(from.y, 0.0, 749.0)))};
+    double bestcos = -2;
+    const double outer = std::min(reach, std::max(len, 1.0));
+    for (double r = outer; r >= std::max(1.0, outer - 4); r -= 0.5) {
+        const double cx = from.x + ux * r;
+        const double cy = from.y + uy * r;
+        for (int x = static_cast<int>(std::floor(cx)); x <= static_cast<int>(std::floor(cx)) + 1; ++x)
+            for (int y = static_cast<int>(std::floor(cy)); y <= static_cast<int>(std::floor(cy)) + 1; ++y) {
+                if (!within(x, y))
+                    continue;
+                const double dx = x - from.x;
+                const double dy = y - from.y;
+                const double d = std::hypot(dx, dy);
+                if (d < 1e-9)
+                    continue;
+                const double cosine = (dx * ux + dy * uy) / d;
+                if (cosine > bestcos) {
+                    bestcos = cosine;
+                    best = {x, y};
+                }
+            }
+    }
+    return best;
+}
+
+int stepcost(Point from, int x, int y) { return truncate(distance(from, {double(x), double(y)}) / 10) + 1; }
+
+Press walkpress(Point from, Point to, int walk)
+{
+    // Every started 10 pixels cost a point: a step just short of a multiple of 10
+    // goes farthest for its price.
+    const double d = distance(from, to);
+    const double most = walk * 10.0 - 0.6;
+    const Point p = d <= most ? to : towards(from, to, most);
+    Press press{static_cast<int>(std::lround(std::clamp(p.x, 0.0, 749.0))),
+                static_cast<int>(std::lround(std::clamp(p.y, 0.0, 749.0)))};
+    // Rounding may carry the press past the reach: back it off a pixel at a time.
+    while (walk * 10.0 < distance(from, {double(press.x), double(press.y)})) {
+        press.x += press.x > from.x ? -1 : press.x < from.x ? 1 : 0;
+        press.y += press.y > from.y ? -1 : press.y < from.y ? 1 : 0;
+    }
+    return press;
+}
+
+double Roll::atleast(double v) const
+{
+    if (v <= lo)
+        return 1;
+    if (v > hi)
+        return 0;
+    const double first = std::ceil(v);
+    return (hi - first + 1) / double(hi - lo + 1);
+}
+
+double Roll::beats(const Roll& other) const
+{
+    // The chance of a > b summed over the values of a, each with the share of b below it.
+    const double n = double(hi - lo + 1) * double(other.hi - other.lo + 1);
+    double count = 0;
+    for (std::int32_t a = lo; a <= hi; ++a) {
+        const std::int32_t below = std::clamp(a - other.lo, 0, other.hi - other.lo + 1);
+        count += below;
+    }
+    return count / n;
+}
+
+double Roll::ties(const Roll& other) const
+{
+    const std::int32_t overlap = std::min(hi, other.hi) - std::max(lo, other.lo) + 1;
+    return overlap <= 0 ? 0 : overlap / (double(hi - lo + 1) * double(other.hi - other.lo + 1));
+}
+
+int elementindex(const std::string& element)
+{
+    for (std::size_t i = 0; i < words::Memo1.size(); ++i)
+        if (words::Memo1[i] == element)
+            return static_cast<int>(i);
+    return -1;
+}
+
+Board Board::of(const TForm1& form)
+{
+    Board b;
+    for (int p = 1; p <= form.playercount; ++p)
+        b.wizards.push_back({form.players[p].x, form.players[p].y, form.players[p].hp});
+    for (const Tobstacle& t : form.obstacles)
+        if (!t.image.empty())
+            b.trees.push_back({t.x, t.y, t.width, t.height, t.hits});
+    for (const Tability& a : form.inplay)
+        if (!a.name.empty() && (a.kind == Block || a.kind == Reflect))
+            b.standing.push_back({a.x, a.y, a.spritewidth, a.spriteheight, a.kind, a.owner, a.mineffect, a.maxeffect,
+                                  elementindex(a.element)});
+    return b;
+}
+
+Flight fly(const Board& board, const Tability& spell, int owner, double boxx, double boxy, Press press)
+{
+    // The cast and the ticks as the game does them, expression for expression.
+    const double px = press.x;
+    const double py = press.y;
+    double x = boxx + 10;
+    double y = boxy + 10;
+    const double angle = std::atan2(y - py, x - px);
+    const double dx = -std::cos(angle) * 8;
+    const double dy = -std::sin(angle) * 8;
+    if (x == px)
+        x = x + 0.0001;
+    double range = spell.maxrange;
+    const double maxrange = spell.maxrange;
+    const int element = elementindex(spell.element);
+    const double w = spell.spritewidth;
+    const double h = spell.spriteheight;
+
+    // Only what lies near the whole path can be met: a box about the line the
+    // projectile may fly, wide enough for its own box and the bigger of the others.
+    const double far = std::max(0.0, maxrange) * 8 + 8;
+    const double left = std::min(x, x + dx / 8 * far) - 30 - w;
+    const double right = std::max(x, x + dx / 8 * far) + 30 + w;
+    const double top = std::min(y, y + dy / 8 * far) - 30 - h;
+    const double bottom = std::max(y, y + dy / 8 * far) + 30 + h;
+    auto near = [&](double bx, double by, double bw, double bh) {
+        return bx < right && bx + bw > left && by < bottom && by + bh > top;
+    };
+    std::array<std::uint8_t, 64> standing{};
+    std::array<std::uint8_t, 64> trees{};
+    std::size_t nstanding = 0, ntrees = 0;
+    for (std::size_t j = 0; j < board.standing.size() && nstanding < standing.size(); ++j) {
+        const Board::Standing& b = board.standing[j];
+        if (b.element != element && near(b.x, b.y, b.width, b.height))
+            standing[nstanding++] = static_cast<std::uint8_t>(j);
+    }
+    for (std::size_t t = 0; t < board.trees.size() && ntrees < trees.size(); ++t) {
+        const Board::Tree& T = board.trees[t];
+        if (near(T.x, T.y, T.width, T.height))
+            trees[ntrees++] = static_cast<std::uint8_t>(t);
+    }
+    Flight f;
+    for (int tick = 1;; ++tick) {
+        range -= 1;
+        x += dx;
+        y += dy;
+        f.ticks = tick;
+        f.x = x;
+        f.y = y;
+        if (x > 750 || x < 0 || y > 750 || y < 0 || range <= 0) {
+            f.end = Flight::End::expired;
+            return f;
+        }
+        if (range + 20 < maxrange) {
+            const double cx = x + w / 2;
+            const double cy = y + h / 2;
+            for (std::size_t i = 0; i < nstanding; ++i) {
+                const Board::Standing& b = board.standing[standing[i]];
+                if (b.x < cx && cx < b.x + b.width && b.y < cy && cy < b.y + b.height) {
+                    f.end = Flight::End::standing;
+                    f.index = standing[i];
+                    return f;
+                }
+            }
+        }
+        if (range + 10 < maxrange)
+            for (std::size_t i = 0; i < ntrees; ++i) {
+                const Board::Tree& T = board.trees[trees[i]];
+                if (T.x + T.width / 5 < x + w && x < T.x + 0.8 * T.width && y + h > T.y && T.y + T.height > y) {
+                    f.end = Flight::End::tree;
+                    f.index = trees[i];
+                    return f;
+                }
+            }
+        for (std::size_t p = 0; p < board.wizards.size(); ++p) {
+            const Board::Wizard& W = board.wizards[p];
+            if (x + w > W.x && W.x + 20 > x && y + h > W.y && W.y + 20 > y && static_cast<int>(p) + 1 != owner &&
+                W.hp > 0) {
+                f.end = Flight::End::wizard;
+                f.index = static_cast<int>(p) + 1;
+                return f;
+            }
+        }
+    }
+}
+
+}  // namespace hexbrawl::computer

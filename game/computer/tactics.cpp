@@ -1,0 +1,591 @@
+// A computer's turn. It looks at the places it could reach with its walk and its
+// teleports, the volleys it could fire from each (flown as the game flies them,
+// past trees, blocks and reflects), the place it could withdraw to with what walk
+// is left, and what every foe could do to it there on their turns; it takes the
+// plan that deals the most and risks the least, and plays its first step.
+#include "game/computer/tactics.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "game/computer/geometry.h"
+#include "game/tform1.h"
+
+namespace hexbrawl::computer {
+
+namespace {
+
+using input::Action;
+
+// A spell of the wizard's own, with the row it has in the turn display.
+struct Spell {
+    int row = 0;
+    const Tability* a = nullptr;
+    Roll roll;
+};
+
+// A way to stand somewhere else: a walking press, or a teleport.
+struct Move {
+    Press press;
+    int row = -1;  // the teleport's row; -1 for a step
+    int cost = 0;
+    Point at;      // the centre afterwards
+};
+
+// One shot or one spell put down, in the plan.
+struct Cast {
+    int row = 0;
+    Press press;
+};
+
+// What a foe can do in its turn, as far as anyone can tell from its spellbook.
+struct Foe {
+    int id = 0;
+    double hp = 0;
+    Point at;
+    int walk = 0;            // its full walk, which it gets back at its turn
+    double hop = 10;         // pixels it covers per walk point at best
+    std::vector<const Tability*> ranged;
+};
+
+struct Volley {
+    double value = 0;           // what it deals, weighed
+    double self = 0;            // what comes back at the caster
+    int used = 0;
+    std::vector<Cast> casts;
+    std::vector<double> dealt;  // expected damage per wizard, 1-based
+    std::vector<double> killed; // chance of each kill
+};
+
+struct Plan {
+    double value = -1e18;
+    Move first;
+    Volley volley;
+    Move last;  // withdrawing afterwards
+    bool hasfirst = false, haslast = false;
+    std::vector<Cast> after;  // spells put down at the end
+};
+
+constexpr int directions = 16;
+constexpr double twopi = 6.283185307179586;
+
+class Planner {
+public:
+    Planner(const TForm1& form, int stall)
+        : f_(form), me_(form.currentplayer), w_(form.players[form.currentplayer]), board_(Board::of(form))
+    {
+        // Bolder the longer nothing happens, so that no round stands still.
+        caution_ = std::max(0.35, 1.0 - 0.08 * stall);
+        eagerness_ = std::min(1.4, 0.45 + 0.12 * stall);
+        const bool full = form.inplaycount >= Inplay::last;
+        for (int row = 0; row < static_cast<int>(form.controls.SpellPicker.items.size()); ++row) {
+            const Tability& a = w_.spellbook[row];
+            if (a.name.empty() || full)
+                continue;
+            const Spell s{row, &a, Roll::of(a)};
+            switch (a.kind) {
+            case Ranged:
+                if (!form.firstturn)
+                    ranged_.push_back(s);
+                break;
+            case Block:
+            case Reflect: lasting_.push_back(s); break;
+            case Teleport: teleports_.push_back(s); break;
+            default: break;
+            }
+        }
+        dropweaker();
+        for (int p = 1; p <= form.playercount; ++p) {
+            const Tplayer& w = form.players[p];
+            if (p == me_ || w.hp <= 0)
+                continue;
+            Foe foe{p, double(w.hp), centre(w), w.maxwalk, 10, {}};
+            for (const Tability& a : w.spellbook) {
+                if (a.name.empty())
+                    continue;
+                if (a.kind == Ranged)
+                    foe.ranged.push_back(&a);
+                else if (a.kind == Teleport && a.walkcost > 0)
+                    foe.hop = std::max(foe.hop, a.aim / a.walkcost);
+            }
+            foes_.push_back(foe);
+        }
+    }
+
+    std::vector<Action> next()
+    {
+        if (foes_.empty() || w_.walk <= 0)
+            return {Action::click(Control::EndTurnBtn)};
+        const Plan plan = best();
+        std::vector<Action> steps;
+        if (plan.hasfirst)
+            return moveto(plan.first);
+        if (!plan.volley.casts.empty())
+            return cast(plan.volley.casts.front());
+        if (plan.haslast)
+            return moveto(plan.last);
+        if (!plan.after.empty())
+            return cast(plan.after.front());
+        return {Action::click(Control::EndTurnBtn)};
+    }
+
+private:
+    // Of two spells of a kind where one is no better in anything, the other is enough.
+    void dropweaker()
+    {
+        auto prune = [](std::vector<Spell>& spells, auto worse) {
+            std::vector<Spell> kept;
+            for (const Spell& s : spells) {
+                bool dominated = false;
+                for (const Spell& t : spells)
+                    if (&t != &s && worse(s, t) && !(worse(t, s) && t.row > s.row))
+                        dominated = true;
+                if (!dominated)
+                    kept.push_back(s);
+            }
+            spells = kept;
+        };
+        prune(ranged_, [](const Spell& s, const Spell& t) {
+            return t.a->walkcost <= s.a->walkcost && t.a->maxrange >= s.a->maxrange && t.roll.mean() >= s.roll.mean() &&
+                   t.a->aim >= s.a->aim;
+        });
+        prune(teleports_, [](const Spell& s, const Spell& t) {
+            return t.a->walkcost <= s.a->walkcost && t.a->aim >= s.a->aim;
+        });
+        prune(lasting_, [](const Spell& s, const Spell& t) {
+            return t.a->kind == s.a->kind && t.a->walkcost <= s.a->walkcost && t.roll.mean() >= s.roll.mean() &&
+                   t.a->aim >= s.a->aim;
+        });
+    }
+
+    // The actions that get the spell of `row` armed, then the press.
+    std::vector<Action> cast(const Cast& c) const
+    {
+        std::vector<Action> out;
+        const ListBox& list = f_.controls.SpellPicker;
+        if (f_.mode == 1 && list.selected != c.row)
+            out.push_back(Action::click(Control::AbilityBtn));  // Cancel first
+        if (f_.mode != 1 || list.selected != c.row) {
+            if (list.selected != c.row)
+                out.push_back(Action::select(Control::SpellPicker, c.row));
+            out.push_back(Action::click(Control::AbilityBtn));
+        }
+        out.push_back(Action::press(c.press.x, c.press.y));
+        return out;
+    }
+
+    std::vector<Action> moveto(const Move& m) const
+    {
+        if (m.row >= 0)
+            return cast({m.row, m.press});
+        std::vector<Action> out;
+        if (f_.mode == 1)
+            out.push_back(Action::click(Control::AbilityBtn));
+        out.push_back(Action::press(m.press.x, m.press.y));
+        return out;
+    }
+
+    // Places to go from `from` with `walk` points: stepping, and each teleport.
+    std::vector<Move> moves(Point from, int walk, int rays, bool targeted) const
+    {
+        std::vector<Move> out;
+        auto add = [&](Press p, int row, int cost) {
+            if (cost <= walk && onarena(p.x, p.y))
+                out.push_back({p, row, cost, {double(p.x), double(p.y)}});
+        };
+        std::vector<int> steps;
+        for (int k : {1, 2, 3, 5, 8, 12, 20})
+            if (k < walk)
+                steps.push_back(k);
+        steps.push_back(walk);
+        for (int i = 0; i < rays; ++i) {
+            const double angle = twopi * i / rays;
+            const Point far{from.x + std::cos(angle) * 2000, from.y + std::sin(angle) * 2000};
+            for (int k : steps) {
+                const Press p = walkpress(from, far, k);
+                add(p, -1, stepcost(from, p.x, p.y));
+            }
+            for (const Spell& t : teleports_)
+                for (double share : {1.0, 0.55}) {
+                    const Press p = aimpress(from, towards(from, far, t.a->aim * share), t.a->aim);
+                    add(p, t.row, t.a->walkcost);
+                }
+        }
+        if (!targeted)
+            return out;
+        // The spots from which each spell would just reach each foe.
+        for (const Foe& foe : foes_)
+            for (const Spell& s : ranged_) {
+                const double d = distance(from, foe.at);
+                const double want = std::max(0.0, d - (s.a->maxrange * speed * 0.85));
+                if (want <= 0)
+                    continue;
+                const Point spot = towards(from, foe.at, want);
+                const Press p = walkpress(from, spot, walk);
+                add(p, -1, stepcost(from, p.x, p.y));
+                for (const Spell& t : teleports_)
+                    add(aimpress(from, spot, t.a->aim), t.row, t.a->walkcost);
+            }
+        return out;
+    }
+
+    // The foe's blow at a wizard standing at `at`: its best volley after closing in.
+    static double blow(const Foe& foe, Point at)
+    {
+        double best = 0;
+        const double d = distance(foe.at, at);
+        for (const Tability* s : foe.ranged) {
+            if (s->walkcost <= 0)
+                continue;
+            const double need = std::max(0.0, d - (s->maxrange * speed - 24));
+            const int cost = need <= 0 ? 0 : static_cast<int>(std::ceil(need / foe.hop));
+            const int shots = (foe.walk - cost) / s->walkcost;
+            if (shots >= 1)
+                best = std::max(best, std::min(shots, 6) * Roll::of(*s).mean());
+        }
+        return best;
+    }
+
+    // What this wizard could deal to `foe` in its next turn from `at`.
+    double reach(const Foe& foe, Point at) const
+    {
+        double hop = 10;
+        for (const Spell& t : teleports_)
+            hop = std::max(hop, t.a->aim / std::max(1, t.a->walkcost));
+        double best = 0;
+        const double d = distance(foe.at, at);
+        for (const Spell& s : ranged_) {
+            const double need = std::max(0.0, d - (s.a->maxrange * speed - 24));
+            const int cost = need <= 0 ? 0 : static_cast<int>(std::ceil(need / hop));
+            const int shots = (w_.maxwalk - cost) / std::max(1, s.a->walkcost);
+            if (shots >= 1)
+                best = std::max(best, std::min(shots * s.roll.mean(), foe.hp));
+        }
+        return best;
+    }
+
+    // How much of a foe's shot at `at` gets through what stands in its way.
+    double cover(const Board& board, const Foe& foe, Point at) const
+    {
+        const Tability* s = nullptr;
+        for (const Tability* r : foe.ranged)
+            if (!s || Roll::of(*r).mean() > Roll::of(*s).mean())
+                s = r;
+        if (!s)
+            return 1;
+        const double d = distance(foe.at, at);
+        const Point from = towards(at, foe.at, std::min(d, s->maxrange * speed - 24));
+        Board b = board;
+        b.wizard(me_).x = at.x - 10;
+        b.wizard(me_).y = at.y - 10;
+        const Point aimat{at.x - s->spritewidth / 2, at.y - s->spriteheight / 2};
+        const Flight fl = fly(b, *s, foe.id, from.x - 10, from.y - 10, aimpress(from, aimat, std::max(1.0, s->aim)));
+        switch (fl.end) {
+        case Flight::End::tree: return 0.55;
+        case Flight::End::standing: {
+            const Board::Standing& st = b.standing[static_cast<std::size_t>(fl.index)];
+            return 1 - 0.8 * Roll::of(st.mineffect, st.maxeffect).beats(Roll::of(*s));
+        }
+        case Flight::End::wizard: return fl.index == me_ ? 1.0 : 0.6;
+        case Flight::End::expired: return 1.0;
+        }
+        return 1;
+    }
+
+    // The foes' blows at `at`, each foe weighed by its chance to live through the
+    // volley, as a loss in health with a kill counted heavily.
+    double danger(const Board& board, Point at, const std::vector<double>& killed, double hp, bool precise) const
+    {
+        double sum = 0;
+        for (const Foe& foe : foes_) {
+            double b = blow(foe, at);
+            if (b <= 0)
+                continue;
+            if (precise)
+                b *= cover(board, foe, at);
+            sum += b * (1 - killed[static_cast<std::size_t>(foe.id)]);
+        }
+        // Standing on a foe's block or reflect: it strikes at the next tick.
+        for (const Board::Standing& st : board.standing)
+            if (st.owner != me_ && at.x - 10 + 20 > st.x && st.x + st.width > at.x - 10 && at.y - 10 + 20 > st.y &&
+                st.y + st.height > at.y - 10)
+                sum += Roll::of(st.mineffect, st.maxeffect).mean() * 1.5;
+        const double death = std::clamp((sum - 0.6 * hp) / (0.8 * hp + 1), 0.0, 1.0);
+        return std::min(sum, hp) + death * (hp + 15);
+    }
+
+    double chances(Point at, const std::vector<double>& killed) const
+    {
+        double best = 0;
+        for (const Foe& foe : foes_)
+            best = std::max(best, reach(foe, at) * (1 - killed[static_cast<std::size_t>(foe.id)]));
+        return best;
+    }
+
+    // Shots and spells put down from `at` with `walk` points, target by target.
+    Volley volley(Board board, Point at, int walk) const
+    {
+        Volley best;
+        best.dealt.assign(static_cast<std::size_t>(f_.playercount) + 1, 0);
+        best.killed = best.dealt;
+        board.wizard(me_).x = at.x - 10;
+        board.wizard(me_).y = at.y - 10;
+        for (const Foe& foe : foes_) {
+            for (const Spell& s : ranged_) {
+                if (s.a->walkcost > walk || distance(at, foe.at) > s.a->maxrange * speed + 30)
+                    continue;
+                Volley v = shots(board, at, s, foe, walk);
+                if (v.value > best.value)
+                    best = std::move(v);
+            }
+            for (const Spell& s : lasting_) {
+                if (s.a->walkcost > walk)
+                    continue;
+                Volley v = drop(board, at, s, foe);
+                if (v.value > best.value)
+                    best = std::move(v);
+            }
+        }
+        return best;
+    }
+
+    // The weighed worth of damage dealt to a wizard, a kill most of all.
+    double worth(const Foe& foe, double dealt, double kill) const
+    {
+        return std::min(dealt, foe.hp) + kill * (foe.hp + 20 + blow(foe, centre(w_)));
+    }
+
+    // A spell put down on a foe standing within its aim strikes it at the next tick.
+    Volley drop(const Board& board, Point at, const Spell& s, const Foe& foe) const
+    {
+        Volley v;
+        v.dealt.assign(static_cast<std::size_t>(f_.playercount) + 1, 0);
+        v.killed = v.dealt;
+        const Press p = aimpress(at, foe.at, s.a->aim);
+        const double x = p.x - s.a->spritewidth / 2;
+        const double y = p.y - s.a->spriteheight / 2;
+        const Board::Wizard& W = board.wizard(foe.id);
+        if (!(x + s.a->spritewidth > W.x && W.x + 20 > x && y + s.a->spriteheight > W.y && W.y + 20 > y))
+            return v;
+        // Nobody else in the way of it: the first wizard it overlaps is the one struck.
+        for (int p2 = 1; p2 < foe.id; ++p2) {
+            const Board::Wizard& O = board.wizard(p2);
+            if (p2 != me_ && O.hp > 0 && x + s.a->spritewidth > O.x && O.x + 20 > x && y + s.a->spriteheight > O.y &&
+                O.y + 20 > y)
+                return v;
+        }
+        const double mean = s.roll.mean();
+        v.dealt[static_cast<std::size_t>(foe.id)] = mean;
+        v.killed[static_cast<std::size_t>(foe.id)] = s.roll.atleast(foe.hp);
+        v.value = worth(foe, mean, v.killed[static_cast<std::size_t>(foe.id)]);
+        v.used = s.a->walkcost;
+        v.casts.push_back({s.row, p});
+        return v;
+    }
+
+    // Up to as many shots at `foe` as the walk pays for, each flown on the board
+    // as the earlier ones left it.
+    Volley shots(Board board, Point at, const Spell& s, const Foe& target, int walk) const
+    {
+        Volley v;
+        v.dealt.assign(static_cast<std::size_t>(f_.playercount) + 1, 0);
+        v.killed = v.dealt;
+        std::vector<double> left(v.dealt.size(), 0);
+        for (const Foe& foe : foes_)
+            left[static_cast<std::size_t>(foe.id)] = foe.hp;
+        const double mean = s.roll.mean();
+        int hits = 0;
+        for (int shot = 0; shot < 6 && v.used + s.a->walkcost <= walk; ++shot) {
+            if (v.killed[static_cast<std::size_t>(target.id)] > 0.9)
+                break;
+            const Board::Wizard& W = board.wizard(target.id);
+            const Point aimat{W.x + 10 - s.a->spritewidth / 2, W.y + 10 - s.a->spriteheight / 2};
+            // The nearest direction first; a pixel aside when the nearest misses.
+            Flight fl;
+            Press press;
+            bool found = false;
+            for (double side : {0.0, 3.0, -3.0, 6.0, -6.0}) {
+                const double len = std::max(1.0, distance(at, aimat));
+                const Point off{aimat.x - (aimat.y - at.y) / len * side, aimat.y + (aimat.x - at.x) / len * side};
+                press = aimpress(at, off, s.a->aim);
+                fl = fly(board, *s.a, me_, at.x - 10, at.y - 10, press);
+                if (fl.end != Flight::End::expired && !(fl.end == Flight::End::wizard && fl.index != target.id)) {
+                    found = true;
+                    break;
+                }
+                if (s.a->aim >= distance(at, aimat))
+                    break;  // pressed on the target itself: no better direction
+            }
+            if (!found && fl.end == Flight::End::expired)
+                break;
+            double through = 1;  // the share of the shot that gets past what it meets
+            double strength = mean;
+            if (fl.end == Flight::End::standing) {
+                Board::Standing& st = board.standing[static_cast<std::size_t>(fl.index)];
+                const Roll theirs = Roll::of(st.mineffect, st.maxeffect);
+                const double win = s.roll.beats(theirs);
+                if (st.kind == Reflect)
+                    v.self += theirs.beats(s.roll) * mean;
+                strength = std::max(0.0, mean - theirs.mean());
+                through = win;
+                Board without = board;
+                without.standing.erase(without.standing.begin() + fl.index);
+                if (win >= 0.5)
+                    board = without;
+                else {
+                    st.mineffect = std::max(0, st.mineffect - static_cast<std::int32_t>(mean));
+                    st.maxeffect = std::max(1, st.maxeffect - static_cast<std::int32_t>(mean));
+                }
+                fl = fly(without, *s.a, me_, at.x - 10, at.y - 10, press);
+            }
+            v.used += s.a->walkcost;
+            v.casts.push_back({s.row, press});
+            if (fl.end == Flight::End::tree) {
+                Board::Tree& T = board.trees[static_cast<std::size_t>(fl.index)];
+                T.hits -= static_cast<std::int32_t>(std::ceil(mean * through));
+                if (T.hits <= 0)
+                    board.trees.erase(board.trees.begin() + fl.index);
+                continue;
+            }
+            if (fl.end != Flight::End::wizard)
+                continue;
+            const auto p = static_cast<std::size_t>(fl.index);
+            const double k = Roll{static_cast<std::int32_t>(s.roll.lo - (mean - strength)),
+                                  static_cast<std::int32_t>(s.roll.hi - (mean - strength))}
+                                 .atleast(left[p]) *
+                             through;
+            v.killed[p] = 1 - (1 - v.killed[p]) * (1 - k);
+            v.dealt[p] += strength * through;
+            left[p] -= strength * through;
+            ++hits;
+            if (v.killed[p] > 0.9)
+                board.wizard(fl.index).hp = 0;
+        }
+        // What the shots deal, and nothing for the shots that only felled trees when
+        // the target stays out of reach.
+        for (const Foe& foe : foes_) {
+            const auto p = static_cast<std::size_t>(foe.id);
+            v.value += worth(foe, v.dealt[p], v.killed[p]);
+        }
+        v.value -= v.self;
+        if (!hits)
+            v.value = std::min(v.value, -0.01);
+        return v;
+    }
+
+    // The value of standing at `at` at the end of the turn with the walk spent.
+    double ending(const Board& board, Point at, const std::vector<double>& killed, bool precise) const
+    {
+        const double hp = std::max(1, w_.hp);
+        return -caution_ * danger(board, at, killed, hp, precise) + eagerness_ * chances(at, killed) -
+               0.002 * distance(at, {375, 375});
+    }
+
+    // With `walk` points left at `at`: where to withdraw to, and what to put down.
+    void finish(Plan& plan, const Board& board, Point at, int walk) const
+    {
+        const std::vector<double>& killed = plan.volley.killed;
+        double best = ending(board, at, killed, true);
+        Move chosen{};
+        bool moved = false;
+        if (walk > 0)
+            for (const Move& m : moves(at, walk, 8, false)) {
+                const double e = ending(board, m.at, killed, false);
+                if (e > best + 0.5) {
+                    const double precise = ending(board, m.at, killed, true);
+                    if (precise > best) {
+                        best = precise;
+                        chosen = m;
+                        moved = true;
+                    }
+                }
+            }
+        plan.haslast = moved;
+        plan.last = chosen;
+        const Point end = moved ? chosen.at : at;
+        int left = walk - (moved ? chosen.cost : 0);
+        // A block or a reflect across the line of the most dangerous foe.
+        const Foe* worst = nullptr;
+        double worstblow = 0;
+        for (const Foe& foe : foes_) {
+            const double b = blow(foe, end) * (1 - killed[static_cast<std::size_t>(foe.id)]);
+            if (b > worstblow) {
+                worstblow = b;
+                worst = &foe;
+            }
+        }
+        double value = best;
+        for (const Spell& s : lasting_) {
+            if (!worst || s.a->walkcost > left)
+                continue;
+            const Press p = aimpress(end, towards(end, worst->at, std::min(s.a->aim, 30.0)), s.a->aim);
+            Board b = board;
+            b.standing.push_back({p.x - s.a->spritewidth / 2, p.y - s.a->spriteheight / 2, s.a->spritewidth,
+                                  s.a->spriteheight, s.a->kind, me_, s.a->mineffect, s.a->maxeffect,
+                                  elementindex(s.a->element)});
+            const double e = ending(b, end, killed, true);
+            if (e > value + 0.25) {
+                value = e;
+                plan.after = {{s.row, p}};
+            }
+        }
+        plan.value = plan.volley.value + value - 0.01 * (plan.first.cost + plan.volley.used);
+    }
+
+    Plan best() const
+    {
+        const Point here = centre(w_);
+        std::vector<Move> starts = moves(here, w_.walk, directions, true);
+        starts.insert(starts.begin(), Move{{}, -1, 0, here});
+        // A rough worth of every start, then the full plan for the best few.
+        struct Rough {
+            double value;
+            std::size_t index;
+            Volley volley;
+        };
+        std::vector<Rough> rough;
+        std::vector<double> none(static_cast<std::size_t>(f_.playercount) + 1, 0);
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+            const Move& m = starts[i];
+            Volley v = volley(board_, m.at, w_.walk - m.cost);
+            const std::vector<double>& killed = v.casts.empty() ? none : v.killed;
+            const double r = std::max(0.0, v.value) + ending(board_, m.at, killed, false) - 0.01 * m.cost;
+            rough.push_back({r, i, std::move(v)});
+        }
+        std::sort(rough.begin(), rough.end(), [](const Rough& a, const Rough& b) {
+            return a.value > b.value || (a.value == b.value && a.index < b.index);
+        });
+        Plan best;
+        for (std::size_t n = 0; n < rough.size() && n < 6; ++n) {
+            const Move& m = starts[rough[n].index];
+            Plan plan;
+            plan.hasfirst = rough[n].index != 0;
+            plan.first = m;
+            if (rough[n].volley.value > 0)
+                plan.volley = rough[n].volley;
+            else
+                plan.volley.killed = none;
+            Board b = board_;
+            b.wizard(me_).x = m.at.x - 10;
+            b.wizard(me_).y = m.at.y - 10;
+            finish(plan, b, m.at, w_.walk - m.cost - plan.volley.used);
+            if (plan.value > best.value)
+                best = plan;
+        }
+        return best;
+    }
+
+    const TForm1& f_;
+    int me_;
+    const Tplayer& w_;
+    Board board_;
+    std::vector<Spell> ranged_, lasting_, teleports_;
+    std::vector<Foe> foes_;
+    double caution_ = 1, eagerness_ = 0.5;
+};
+
+}  // namespace
+
+std::vector<input::Action> planturn(const TForm1& form, int stall) { return Planner(form, stall).next(); }
+
+}  // namespace hexbrawl::computer
