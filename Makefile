@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench bench-window package clean
+.PHONY: all deps configure build run test bench bench-window tournament package clean
 
 all: build
 
@@ -45,6 +45,13 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DHEXBRAWL_BENCH=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-bench -j$(JOBS) --target hexbrawl-bench
 	@build-bench/hexbrawl-bench
+
+# How well the computer plays: seeded rounds against a random and a simple player,
+# and free-for-alls of four computers (see README, Computer wizards).
+tournament: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DHEXBRAWL_BENCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-bench -j$(JOBS) --target hexbrawl-tournament
+	@build-bench/hexbrawl-tournament $(ROUNDS)
 
 # The real window under Xvfb: start-up, processor use at rest and peak memory.
 bench-window:

@@ -71,22 +71,24 @@ struct Wizardry {
 
 double worth(const Wizardry& w, double foehp)
 {
-    double deal = 0;
+    // A turn of a fight is a move of some 80 pixels and the shots the rest pays
+    // for; standing still, all of the walk shoots.
+    const int move = static_cast<int>(std::ceil(80 / w.hop));
+    double still = 0, moving = 0;
     for (const Tability* s : w.ranged) {
         if (s->walkcost <= 0 || s->walkcost > w.walk)
             continue;
         const double mean = Roll::of(*s).mean();
-        for (int shots = 1; shots * s->walkcost <= w.walk && shots <= 6; ++shots) {
-            const double dealt = std::min(shots * mean, foehp * 1.2);
-            const double reach = s->maxrange * speed + (w.walk - shots * s->walkcost) * w.hop;
-            deal = std::max(deal, dealt * std::pow(std::min(1.0, reach / 450), 1.5));
-        }
+        const double reach = std::min(1.0, (s->maxrange * speed + (w.walk - s->walkcost) * w.hop) / 450);
+        still = std::max(still, std::min(6, w.walk / s->walkcost) * std::min(mean, foehp * 1.2) * reach);
+        const int shots = std::min(6, std::max(0, w.walk - move) / s->walkcost);
+        moving = std::max(moving, std::min(shots * mean, foehp * 1.2) * reach);
     }
     double guard = 1;
     if (w.lasting && w.lasting->walkcost < w.walk)
         guard = 1 + std::min(0.3, Roll::of(*w.lasting).mean() / (foehp + 1));
-    const double moving = 1 + std::min(w.hop * w.walk, 400.0) / 800;
-    return (w.hp + 2) * deal * guard * moving;
+    const double mobility = 1 + std::min(w.hop * w.walk, 500.0) / 500;
+    return (w.hp + 2) * (0.4 * still + 0.6 * moving) * guard * mobility;
 }
 
 // The entries of one page worth buying with the points: none that another beats

@@ -75,8 +75,8 @@ public:
         : f_(form), me_(form.currentplayer), w_(form.players[form.currentplayer]), board_(Board::of(form))
     {
         // Bolder the longer nothing happens, so that no round stands still.
-        caution_ = std::max(0.35, 1.0 - 0.08 * stall);
-        eagerness_ = std::min(1.4, 0.45 + 0.12 * stall);
+        caution_ = std::max(0.0, 1.0 - 0.1 * stall);
+        eagerness_ = std::min(3.0, 0.45 + 0.15 * stall);
         const bool full = form.inplaycount >= Inplay::last;
         for (int row = 0; row < static_cast<int>(form.controls.SpellPicker.items.size()); ++row) {
             const Tability& a = w_.spellbook[row];
@@ -95,6 +95,11 @@ public:
             }
         }
         dropweaker();
+        double hop = 10;
+        for (const Spell& t : teleports_)
+            hop = std::max(hop, t.a->aim / std::max(1, t.a->walkcost));
+        for (const Spell& s : ranged_)
+            reachpx_ = std::max(reachpx_, s.a->maxrange * speed - 24 + (w_.maxwalk - s.a->walkcost) * hop);
         for (int p = 1; p <= form.playercount; ++p) {
             const Tplayer& w = form.players[p];
             if (p == me_ || w.hp <= 0)
@@ -477,8 +482,13 @@ private:
     double ending(const Board& board, Point at, const std::vector<double>& killed, bool precise) const
     {
         const double hp = std::max(1, w_.hp);
+        // Out of reach of everyone, it closes in on the nearest foe.
+        double gap = 1e9;
+        for (const Foe& foe : foes_)
+            if (killed[static_cast<std::size_t>(foe.id)] < 0.9)
+                gap = std::min(gap, distance(at, foe.at) - reachpx_);
         return -caution_ * danger(board, at, killed, hp, precise) + eagerness_ * chances(at, killed) -
-               0.002 * distance(at, {375, 375});
+               eagerness_ * 0.02 * std::clamp(gap, 0.0, 1000.0) - 0.002 * distance(at, {375, 375});
     }
 
     // With `walk` points left at `at`: where to withdraw to, and what to put down.
@@ -582,6 +592,7 @@ private:
     std::vector<Spell> ranged_, lasting_, teleports_;
     std::vector<Foe> foes_;
     double caution_ = 1, eagerness_ = 0.5;
+    double reachpx_ = 0;  // how far off a foe may stand and still be shot next turn
 };
 
 }  // namespace
