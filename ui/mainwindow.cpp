@@ -20,6 +20,7 @@
 #include "ui/pictures.h"
 #include "ui/widgets/arenaview.h"
 #include "ui/widgets/bevelbuttons.h"
+#include "ui/widgets/checkbox.h"
 #include "ui/widgets/factory.h"
 #include "ui/widgets/gauges.h"
 #include "ui/widgets/glowlabel.h"
@@ -33,6 +34,17 @@
 namespace hexbrawl::ui {
 
 namespace {
+
+// Hands on the seed the game is given and keeps it, for the computer's own dice.
+class SeedTap final : public Clock {
+public:
+    SeedTap(Clock& clock, std::uint32_t& seed) : clock_(clock), seed_(seed) {}
+    std::uint32_t seedvalue() override { return seed_ = clock_.seedvalue(); }
+
+private:
+    Clock& clock_;
+    std::uint32_t& seed_;
+};
 
 // The time of day in UTC, in milliseconds since midnight.
 class DayClock final : public Clock {
@@ -93,16 +105,27 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr) {
     surface_ = std::make_unique<SoftSurface>(pictures_);
     surface_->setpresenter([this](const std::uint32_t* pixels, int w, int h) { arena_->present(pixels, w, h); });
     if (!setup.sound) ownsound_ = std::make_unique<QtSound>();
-    if (!setup.dialogs) owndialogs_ = std::make_unique<QtDialogs>(this, [this] { sync(); });
-    dialogs_ = setup.dialogs ? setup.dialogs : owndialogs_.get();
-    if (!setup.timer) owntimer_ = std::make_unique<QtGameTimer>([this] { tick(); });
+    if (!setup.dialogs) {
+        ownqtdialogs_ = std::make_unique<QtDialogs>(this, [this] { sync(); });
+        // The turn message of a computer wizard is the computer's to dismiss.
+        ownqtdialogs_->setautoclose([this](MessageKind kind) {
+            return kind == MessageKind::info && form_->matchrunning && computer::atcontrols(*form_);
+        });
+    }
+    dialogs_ = setup.dialogs ? setup.dialogs : ownqtdialogs_.get();
+    if (!setup.timer) {
+        owntimer_ = std::make_unique<QtGameTimer>([this] { tick(); });
+        computerclock_ = std::make_unique<QtGameTimer>([this] { computerstep(); });
+    }
     if (!setup.clock) ownclock_ = std::make_unique<DayClock>();
+    std::uint32_t seed = 0;
+    seedtap_ = std::make_unique<SeedTap>(setup.clock ? *setup.clock : *ownclock_, seed);
     form_ = std::make_unique<TForm1>(Ports{*surface_, setup.sound ? *setup.sound : *ownsound_, *dialogs_,
-                                           setup.timer ? *setup.timer : *owntimer_,
-                                           setup.clock ? *setup.clock : *ownclock_});
+                                           setup.timer ? *setup.timer : *owntimer_, *seedtap_});
 
     connectinput();
     dispatch([this] { form_->FormCreate(); });
+    computer_ = computer::Memory(seed);
 }
 
 MainWindow::~MainWindow() = default;
@@ -120,7 +143,17 @@ template <typename Action> void MainWindow::dispatch(Action&& action) {
 }
 
 void MainWindow::tick() {
-    dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
+    if (form_->controls.GameTimer) dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
+    computerstep();
+}
+
+bool MainWindow::boxopen() const { return ownqtdialogs_ && ownqtdialogs_->showing(); }
+
+void MainWindow::computerstep() {
+    // A computer waits for an open box like a person: nothing reaches the game meanwhile.
+    if (boxopen()) return;
+    if (const std::optional<input::Action> step = computer::next(*form_, computer_))
+        dispatch([this, &step] { input::apply(*form_, *step); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -247,6 +280,10 @@ void MainWindow::buildeditor() {
     NextPlayerBtn_->setAlignment(Qt::AlignLeft);
     NextPlayerBtn_->setBorderWidth(2);
 
+    // Beside the name: whether the computer plays this wizard.
+    ComputerBox_ = makecheckbox(w, {296, 42}, "Computer", orange, small);
+    ComputerBox_->setObjectName("ComputerBox");
+
     PlayerCountSpinner_->setObjectName("PlayerCountSpinner");
     PlayerNameEd_->setObjectName("PlayerNameEd");
     PictureBox_->setObjectName("PictureBox");
@@ -285,6 +322,7 @@ void MainWindow::connectinput() {
     NextPlayerBtn_->onclick(click(Control::NextPlayerBtn));
     EndTurnBtn_->onclick(click(Control::EndTurnBtn));
     AbilityBtn_->onclick(click(Control::AbilityBtn));
+    QObject::connect(ComputerBox_, &QAbstractButton::clicked, this, click(Control::ComputerBox));
 
     PlayerCountSpinner_->onedited(settext(Control::PlayerCountSpinner));
     HealthPicker_->onedited(settext(Control::HealthPicker));
@@ -322,6 +360,7 @@ QWidget* MainWindow::control(Control c) const {
     case Control::Yourlist: return Yourlist_;
     case Control::SpellPicker: return SpellPicker_;
     case Control::MagicType: return MagicType_;
+    case Control::ComputerBox: return ComputerBox_;
     }
     return nullptr;
 }
@@ -377,6 +416,11 @@ void MainWindow::sync() {
     bindlist(Yourlist_, c.Yourlist, shownyourlist_);
     // "<----" keeps its look when the game turns its flag off, and ignores the mouse.
     SellBtn_->setEnabledFlag(c.SellBtnEnabled);
+    ComputerBox_->setticked(c.ComputerBox.checked);
+    // The computer's own clock runs while it is at the controls and the game timer,
+    // which brings its periods otherwise, is off.
+    if (computerclock_)
+        computerclock_->setenabled(!c.GameTimer && computer::atcontrols(*form_) && !boxopen());
 }
 
 }  // namespace hexbrawl::ui

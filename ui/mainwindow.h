@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/computer/computer.h"
 #include "game/controls.h"
 #include "present/image.h"
 #include "present/ports.h"
@@ -25,12 +26,14 @@ class QPlainTextEdit;
 namespace hexbrawl {
 
 class ImageBank;
+class QtDialogs;
 class TForm1;
 
 namespace ui {
 
 class ArenaView;
 class BarGauge;
+class CheckBox;
 class PageTabs;
 class PictureView;
 class PieGauge;
@@ -62,7 +65,7 @@ public:
     ~MainWindow() override;
 
     TForm1& form() { return *form_; }
-    // One period of the game timer.
+    // One period: the game timer's tick when it is enabled, then the computer's step.
     void tick();
     // Copies the controls model to the widgets.
     void sync();
@@ -78,6 +81,9 @@ protected:
 
 private:
     template <typename Action> void dispatch(Action&& action);
+    // The computer's step in this period, unless a box is open.
+    void computerstep();
+    bool boxopen() const;
     void buildhud();
     void buildeditor();
     void connectinput();
@@ -88,11 +94,16 @@ private:
     PictureSource pictures_;
     std::unique_ptr<SoftSurface> surface_;
     std::unique_ptr<Sound> ownsound_;
-    std::unique_ptr<Dialogs> owndialogs_;
     std::unique_ptr<GameTimer> owntimer_;
     std::unique_ptr<Clock> ownclock_;
+    std::unique_ptr<Clock> seedtap_;
+    std::unique_ptr<QtDialogs> ownqtdialogs_;
     Dialogs* dialogs_ = nullptr;
     std::unique_ptr<TForm1> form_;
+    computer::Memory computer_{0};
+    // The computer's own periods while the game timer is off (in the Stats Editor);
+    // none when the game timer is the caller's.
+    std::unique_ptr<GameTimer> computerclock_;
 
     // Main window
     ArenaView* arena_ = nullptr;
@@ -132,6 +143,7 @@ private:
     TEncartaButton* SellBtn_ = nullptr;
     QListWidget* Yourlist_ = nullptr;
     TSquareButton* NextPlayerBtn_ = nullptr;
+    CheckBox* ComputerBox_ = nullptr;
 
     // What the widgets last received, for the lists and pictures that are costly
     // to compare or convert.

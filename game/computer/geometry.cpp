@@ -9,7 +9,7 @@
 
 namespace hexbrawl::computer {
 
-double distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double distance(Point a, Point b) { return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y)); }
 
 Point towards(Point from, Point to, double d)
 {
@@ -64,7 +64,7 @@ Press aimpress(Point from, Point to, double reach)
                     continue;
                 const double dx = x - from.x;
                 const double dy = y - from.y;
-                const double d = std::hypot(dx, dy);
+                const double d = std::sqrt(dx * dx + dy * dy);
                 if (d < 1e-9)
                     continue;
                 const double cosine = (dx * ux + dy * uy) / d;

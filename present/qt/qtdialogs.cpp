@@ -1,6 +1,7 @@
 #include "present/qt/qtdialogs.h"
 
 #include <QMessageBox>
+#include <QTimer>
 
 namespace hexbrawl {
 
@@ -19,8 +20,12 @@ std::unique_ptr<QMessageBox> QtDialogs::makebox(MessageKind kind, const std::str
 }
 
 void QtDialogs::showmessage(MessageKind kind, const std::string& text) {
+    ++open_;
     if (sync_) sync_();
-    makebox(kind, text, parent_)->exec();
+    std::unique_ptr<QMessageBox> box = makebox(kind, text, parent_);
+    if (autoclose_ && autoclose_(kind)) QTimer::singleShot(autoclosems, box.get(), [b = box.get()] { b->accept(); });
+    box->exec();
+    --open_;
 }
 
 }  // namespace hexbrawl

@@ -18,6 +18,12 @@ public:
 
     void setparent(QWidget* parent) { parent_ = parent; }
     void setsync(std::function<void()> sync) { sync_ = std::move(sync); }
+    // Asked as each box opens: whether nobody needs to read it, so that it closes by
+    // itself after `autoclosems` (a click or Enter closes it sooner).
+    void setautoclose(std::function<bool(MessageKind)> when) { autoclose_ = std::move(when); }
+    static constexpr int autoclosems = 1500;
+    // Whether a box is open now.
+    bool showing() const { return open_ > 0; }
 
     void showmessage(MessageKind kind, const std::string& text) override;
 
@@ -28,6 +34,8 @@ public:
 private:
     QWidget* parent_;
     std::function<void()> sync_;
+    std::function<bool(MessageKind)> autoclose_;
+    int open_ = 0;
 };
 
 }  // namespace hexbrawl

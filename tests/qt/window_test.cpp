@@ -16,6 +16,7 @@
 #include "game/tform1.h"
 #include "ui/display.h"
 #include "ui/widgets/arenaview.h"
+#include "ui/widgets/checkbox.h"
 #include "ui/widgets/gauges.h"
 #include "ui/widgets/glowlabel.h"
 #include "ui/widgets/pagetabs.h"
@@ -316,6 +317,53 @@ TEST_F(Window, AMatchRunsThroughTheWindow) {
     double before = wizard.x;
     QTest::mouseClick(window.arena(), Qt::LeftButton, {}, at);
     EXPECT_NE(wizard.x, before);
+}
+
+// A person alone: one wizard of their own, the second handed to the computer with
+// the editor's check box, and a whole round played in the window.
+TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer) {
+    click(Control::TitleImage);
+    auto* box = widget<CheckBox>(Control::ComputerBox);
+    ASSERT_NE(box, nullptr);
+    // Where it overlaps no other control of the editor.
+    for (QWidget* other : window.editor()->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != box && other->isVisible() && other->objectName() != "topbevel" &&
+            other->objectName() != "lowerbevel") {
+            EXPECT_FALSE(other->geometry().intersects(box->geometry())) << other->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(box->text(), "Computer");
+    EXPECT_FALSE(box->ticked());
+
+    QTest::keyClick(widget<SpinEdit>(Control::PlayerCountSpinner)->edit(), Qt::Key_Up);
+    ASSERT_EQ(window.form().playercount, 2);
+    typeinto(Control::PlayerNameEd, "Me");
+    pick(Control::PictureBox, "wizard3");
+    pick(Control::SndBox, "Death1");
+    click(Control::NextPlayerBtn);
+    ASSERT_EQ(window.form().currentplayer, 2);
+    click(Control::ComputerBox);
+    EXPECT_TRUE(box->ticked());
+    EXPECT_TRUE(window.form().computer[2]);
+    EXPECT_FALSE(window.form().computer[1]);
+
+    // The computer builds its wizard one step at a time, then the match begins.
+    int periods = 0;
+    for (; periods < 2000 && !window.form().matchrunning; ++periods) window.tick();
+    ASSERT_TRUE(window.form().matchrunning);
+    EXPECT_GT(periods, 5 * computer::fastest) << "its steps are paced";
+    EXPECT_FALSE(window.form().players[2].name.empty());
+
+    // The person ends every turn; the computer plays its own until one is left.
+    const int level = window.form().gamelevel;
+    for (int i = 0; i < 200000 && window.form().gamelevel == level; ++i) {
+        if (window.form().matchrunning && window.form().currentplayer == 1 && !window.form().inplaycount)
+            click(Control::EndTurnBtn);
+        window.tick();
+    }
+    ASSERT_EQ(window.form().gamelevel, level + 1);
+    EXPECT_EQ(dialogs.shown.back().text, "Player :" + window.form().players[2].name + " won this round!");
+    EXPECT_TRUE(window.editor()->isVisible());
 }
 
 TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName) {

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "ui/widgets/bevelbuttons.h"
+#include "ui/widgets/checkbox.h"
 #include "ui/widgets/gauges.h"
 #include "ui/widgets/glowlabel.h"
 #include "ui/widgets/pagetabs.h"
@@ -161,6 +162,13 @@ QPlainTextEdit* makememo(QWidget* parent, QRect place, QColor text, Font font, c
     memo->setPlainText(initial);
     memo->setGeometry(place);
     return memo;
+}
+
+CheckBox* makecheckbox(QWidget* parent, QPoint at, const QString& caption, QColor colour, Font font) {
+    auto* box = new CheckBox(parent, caption, colour, labeloutline);
+    box->setFont(font.qfont());
+    box->setGeometry(QRect(at, box->sizeHint()));
+    return box;
 }
 
 SpeakerButton* makespeakerbutton(QWidget* parent, QRect place) {

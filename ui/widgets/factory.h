@@ -20,6 +20,7 @@ class QWidget;
 namespace hexbrawl::ui {
 
 class BarGauge;
+class CheckBox;
 class GlowLabel;
 class GradientPanel;
 class PageTabs;
@@ -65,6 +66,8 @@ Button* makestyled(QWidget* parent, const QString& name, QRect place, const QStr
     return button;
 }
 SpeakerButton* makespeakerbutton(QWidget* parent, QRect place);
+// A check box with its caption, in the editor's labels' look.
+CheckBox* makecheckbox(QWidget* parent, QPoint at, const QString& caption, QColor colour, Font font);
 BarGauge* makebargauge(QWidget* parent, QRect place, QColor bar);
 PieGauge* makepiegauge(QWidget* parent, QRect place, QColor pie);
 PictureView* makepicture(QWidget* parent, QRect place);

@@ -30,15 +30,18 @@ void GlowLabel::paintEvent(QPaintEvent*) {
     QFontMetrics metrics(font());
     const int room = width() - 2 * d;
     QString shown = textwidth() <= room ? text() : metrics.elidedText(text(), Qt::ElideRight, room);
-    const int baseline = d + metrics.ascent();
-    if (outline_.isValid()) {
-        painter.setPen(outline_);
+    drawoutlined(painter, d, d + metrics.ascent(), shown, over_ && active_.isValid() ? active_ : colour_, outline_);
+}
+
+void drawoutlined(QPainter& painter, int x, int baseline, const QString& text, QColor colour, QColor outline) {
+    if (outline.isValid()) {
+        painter.setPen(outline);
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
-                if (dx || dy) painter.drawText(d + dx, baseline + dy, shown);
+                if (dx || dy) painter.drawText(x + dx, baseline + dy, text);
     }
-    painter.setPen(over_ && active_.isValid() ? active_ : colour_);
-    painter.drawText(d, baseline, shown);
+    painter.setPen(colour);
+    painter.drawText(x, baseline, text);
 }
 
 void GlowLabel::enterEvent(QEnterEvent*) {

@@ -7,7 +7,13 @@
 #include <QColor>
 #include <QLabel>
 
+class QPainter;
+
 namespace hexbrawl::ui {
+
+// Text with its baseline at (x, baseline), ringed one pixel wide in `outline` when
+// that is a valid colour: how every outlined caption of the window is drawn.
+void drawoutlined(QPainter& painter, int x, int baseline, const QString& text, QColor colour, QColor outline);
 
 class GlowLabel final : public QLabel {
 public:
