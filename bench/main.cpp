@@ -4,6 +4,8 @@
 // multiple of SurfaceCopy's median.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "bench/positions.h"
+#include "game/computer/tactics.h"
 #include "game/catalog.h"
 #include "present/imagebank.h"
 #include "present/softsurface.h"
@@ -48,6 +51,50 @@ void Frame(benchmark::State& state, bench::Game& game, const bench::Snapshot& po
     position.restore(game.form());
     if (!game.session().messages().empty())
         state.SkipWithError(("the tick showed: " + game.session().messages().front().text).c_str());
+}
+
+// The computer's decision in a turn of the busy position, once the shots in flight
+// have landed (nothing is decided while they fly): 12 wizards, 30 trees and the 25
+// blocks and reflects standing. Every living wizard takes the turn in its own copy of
+// the game, one after another; the slowest decision is kept beside the median.
+void ComputerMove(benchmark::State& state, const TForm1& position)
+{
+    std::vector<std::unique_ptr<TForm1>> seats;
+    for (int p = 1; p <= position.playercount; ++p) {
+        if (position.players[p].hp <= 0)
+            continue;
+        auto f = std::make_unique<TForm1>(position);
+        for (int i = Inplay::first; i <= f->inplaycount;) {
+            if (f->inplay[i].kind != Ranged) {
+                ++i;
+                continue;
+            }
+            for (int j = i; j < Inplay::last; ++j)
+                f->inplay[j] = f->inplay[j + 1];
+            f->inplay[Inplay::last] = Tability{};
+            --f->inplaycount;
+        }
+        f->currentplayer = p;
+        f->computer[p] = true;
+        f->mode = 0;
+        f->firstturn = false;
+        Tplayer& w = f->players[p];
+        w.walk = w.maxwalk;
+        f->controls.SpellPicker.clear();
+        for (const Tability& a : w.spellbook)
+            if (!a.name.empty())
+                f->controls.SpellPicker.items.push_back(a.name);
+        seats.push_back(std::move(f));
+    }
+    double slowest = 0;
+    std::size_t turn = 0;
+    for (auto _ : state) {
+        const auto began = std::chrono::steady_clock::now();
+        std::vector<input::Action> plan = computer::planturn(*seats[turn++ % seats.size()], 0);
+        benchmark::DoNotOptimize(plan.data());
+        slowest = std::max(slowest, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - began).count());
+    }
+    state.counters["slowest_us"] = slowest;
 }
 
 void Catalogue(benchmark::State& state)
@@ -138,6 +185,8 @@ int main(int argc, char** argv)
     setup(benchmark::RegisterBenchmark("SurfaceCopy", SurfaceCopy));
     for (Case& c : frames)
         setup(benchmark::RegisterBenchmark(c.name, [&c](benchmark::State& state) { Frame(state, *c.game, *c.position); }));
+    const TForm1& busy = frames[1].game->form();
+    setup(benchmark::RegisterBenchmark("ComputerMove", [&busy](benchmark::State& state) { ComputerMove(state, busy); }));
     setup(benchmark::RegisterBenchmark("Catalogue", Catalogue));
     setup(benchmark::RegisterBenchmark("StartUp", StartUp));
 

@@ -50,8 +50,8 @@ if [ -s "$figures" ]; then
         }
         END {
             if (sum["scripts"])
-                printf "monkey: %d scripts, %d commands, %d ticks, %d matches, %d rounds ended, %d states parsed\n",
-                       sum["scripts"], sum["commands"], sum["ticks"], sum["matches"], sum["rounds"], sum["states"]
+                printf "monkey: %d scripts, %d commands, %d ticks, %d matches, %d rounds ended, %d states parsed, %d computer periods\n",
+                       sum["scripts"], sum["commands"], sum["ticks"], sum["matches"], sum["rounds"], sum["states"], sum["computer"]
         }' "$figures"
     grep '^long session' "$figures" | sed 's/^long session figures:/long session:/'
 else

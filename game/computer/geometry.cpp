@@ -55,7 +55,7 @@ Press aimpress(Point from, Point to, double reach)
                static_cast<int>(std::lround(std::clamp(from.y, 0.0, 749.0)))};
     double bestcos = -2;
     const double outer = std::min(reach, std::max(len, 1.0));
-    for (double r = outer; r >= std::max(1.0, outer - 4); r -= 0.5) {
+    for (double r = outer; r >= std::max(1.0, outer - 2); r -= 1) {
         const double cx = from.x + ux * r;
         const double cy = from.y + uy * r;
         for (int x = static_cast<int>(std::floor(cx)); x <= static_cast<int>(std::floor(cx)) + 1; ++x)
@@ -147,7 +147,7 @@ Board Board::of(const TForm1& form)
     return b;
 }
 
-Flight fly(const Board& board, const Tability& spell, int owner, double boxx, double boxy, Press press)
+Flight fly(const Board& board, const Tability& spell, int owner, double boxx, double boxy, Press press, int skip)
 {
     // The cast and the ticks as the game does them, expression for expression.
     const double px = press.x;
@@ -180,13 +180,20 @@ Flight fly(const Board& board, const Tability& spell, int owner, double boxx, do
     std::size_t nstanding = 0, ntrees = 0;
     for (std::size_t j = 0; j < board.standing.size() && nstanding < standing.size(); ++j) {
         const Board::Standing& b = board.standing[j];
-        if (b.element != element && near(b.x, b.y, b.width, b.height))
+        if (b.element != element && static_cast<int>(j) != skip && near(b.x, b.y, b.width, b.height))
             standing[nstanding++] = static_cast<std::uint8_t>(j);
     }
     for (std::size_t t = 0; t < board.trees.size() && ntrees < trees.size(); ++t) {
         const Board::Tree& T = board.trees[t];
         if (near(T.x, T.y, T.width, T.height))
             trees[ntrees++] = static_cast<std::uint8_t>(t);
+    }
+    std::array<std::uint8_t, 16> wizards{};
+    std::size_t nwizards = 0;
+    for (std::size_t p = 0; p < board.wizards.size() && nwizards < wizards.size(); ++p) {
+        const Board::Wizard& W = board.wizards[p];
+        if (static_cast<int>(p) + 1 != owner && W.hp > 0 && near(W.x, W.y, 20, 20))
+            wizards[nwizards++] = static_cast<std::uint8_t>(p);
     }
     Flight f;
     for (int tick = 1;; ++tick) {
@@ -221,12 +228,12 @@ Flight fly(const Board& board, const Tability& spell, int owner, double boxx, do
                     return f;
                 }
             }
-        for (std::size_t p = 0; p < board.wizards.size(); ++p) {
-            const Board::Wizard& W = board.wizards[p];
-            if (x + w > W.x && W.x + 20 > x && y + h > W.y && W.y + 20 > y && static_cast<int>(p) + 1 != owner &&
-                W.hp > 0) {
+        // In the order of the wizards, as the game tests them.
+        for (std::size_t i = 0; i < nwizards; ++i) {
+            const Board::Wizard& W = board.wizards[wizards[i]];
+            if (x + w > W.x && W.x + 20 > x && y + h > W.y && W.y + 20 > y) {
                 f.end = Flight::End::wizard;
-                f.index = static_cast<int>(p) + 1;
+                f.index = wizards[i] + 1;
                 return f;
             }
         }

@@ -100,8 +100,8 @@ struct Flight {
     double x = 0, y = 0;  // where it ended
 };
 // A Ranged `spell` cast by wizard `owner` standing with its box at (boxx, boxy),
-// the press at `press`: the first thing it meets. What a beaten spell would have
-// let through is the flight on a board without it.
-Flight fly(const Board& board, const Tability& spell, int owner, double boxx, double boxy, Press press);
+// the press at `press`: the first thing it meets, flying through the standing spell
+// `skip` (one a roll has beaten) when that is not -1.
+Flight fly(const Board& board, const Tability& spell, int owner, double boxx, double boxy, Press press, int skip = -1);
 
 }  // namespace hexbrawl::computer

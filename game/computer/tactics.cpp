@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "game/computer/geometry.h"
 #include "game/tform1.h"
@@ -66,7 +67,7 @@ struct Plan {
     std::vector<Cast> after;  // spells put down at the end
 };
 
-constexpr int directions = 16;
+constexpr int directions = 10;
 constexpr double twopi = 6.283185307179586;
 
 class Planner {
@@ -113,6 +114,19 @@ public:
                 else if (a.kind == Teleport && a.walkcost > 0)
                     foe.hop = std::max(foe.hop, a.aim / a.walkcost);
             }
+            // Of its Ranged spells, those no other beats in walk, range and roll at once.
+            std::vector<const Tability*> kept;
+            for (const Tability* a : foe.ranged) {
+                bool beaten = false;
+                for (const Tability* b : foe.ranged)
+                    if (b != a && b->walkcost <= a->walkcost && b->maxrange >= a->maxrange &&
+                        Roll::of(*b).mean() >= Roll::of(*a).mean() &&
+                        (b->walkcost < a->walkcost || b->maxrange > a->maxrange || Roll::of(*b).mean() > Roll::of(*a).mean() || b < a))
+                        beaten = true;
+                if (!beaten)
+                    kept.push_back(a);
+            }
+            foe.ranged = kept;
             foes_.push_back(foe);
         }
     }
@@ -199,7 +213,7 @@ private:
                 out.push_back({p, row, cost, {double(p.x), double(p.y)}});
         };
         std::vector<int> steps;
-        for (int k : {1, 2, 3, 5, 8, 12, 20})
+        for (int k : {1, 3, 7, 12})
             if (k < walk)
                 steps.push_back(k);
         steps.push_back(walk);
@@ -218,9 +232,18 @@ private:
         }
         if (!targeted)
             return out;
-        // The spots from which each spell would just reach each foe.
+        // The spots from which each spell would just reach each of the nearest foes.
+        std::vector<const Foe*> near;
         for (const Foe& foe : foes_)
+            near.push_back(&foe);
+        std::sort(near.begin(), near.end(), [&](const Foe* a, const Foe* b) {
+            return distance(from, a->at) < distance(from, b->at) || (distance(from, a->at) == distance(from, b->at) && a->id < b->id);
+        });
+        if (near.size() > 3)
+            near.resize(3);
+        for (const Foe* f : near)
             for (const Spell& s : ranged_) {
+                const Foe& foe = *f;
                 const double d = distance(from, foe.at);
                 const double want = std::max(0.0, d - (s.a->maxrange * speed * 0.85));
                 if (want <= 0)
@@ -328,16 +351,34 @@ private:
     }
 
     // Shots and spells put down from `at` with `walk` points, target by target.
-    Volley volley(Board board, Point at, int walk) const
+    // My own shots never hit me: where I stand on the board does not matter to them.
+    Volley volley(const Board& board, Point at, int walk) const
     {
         Volley best;
         best.dealt.assign(static_cast<std::size_t>(f_.playercount) + 1, 0);
         best.killed = best.dealt;
-        board.wizard(me_).x = at.x - 10;
-        board.wizard(me_).y = at.y - 10;
-        for (const Foe& foe : foes_) {
-            for (const Spell& s : ranged_) {
-                if (s.a->walkcost > walk || distance(at, foe.at) > s.a->maxrange * speed + 30)
+        // The nearest few foes, with the spells that deal most for the walk.
+        std::vector<const Foe*> near;
+        for (const Foe& foe : foes_)
+            near.push_back(&foe);
+        std::sort(near.begin(), near.end(), [&](const Foe* a, const Foe* b) {
+            return distance(at, a->at) < distance(at, b->at) || (distance(at, a->at) == distance(at, b->at) && a->id < b->id);
+        });
+        if (near.size() > 3)
+            near.resize(3);
+        std::vector<const Spell*> spells;
+        for (const Spell& s : ranged_)
+            if (s.a->walkcost <= walk)
+                spells.push_back(&s);
+        auto dealt = [walk](const Spell* s) { return std::min(6, walk / s->a->walkcost) * s->roll.mean(); };
+        std::stable_sort(spells.begin(), spells.end(), [&](const Spell* a, const Spell* b) { return dealt(a) > dealt(b); });
+        if (spells.size() > 2)
+            spells.resize(2);
+        for (const Foe* f : near) {
+            const Foe& foe = *f;
+            for (const Spell* sp : spells) {
+                const Spell& s = *sp;
+                if (distance(at, foe.at) > s.a->maxrange * speed + 30)
                     continue;
                 Volley v = shots(board, at, s, foe, walk);
                 if (v.value > best.value)
@@ -390,8 +431,18 @@ private:
 
     // Up to as many shots at `foe` as the walk pays for, each flown on the board
     // as the earlier ones left it.
-    Volley shots(Board board, Point at, const Spell& s, const Foe& target, int walk) const
+    Volley shots(const Board& start, Point at, const Spell& s, const Foe& target, int walk) const
     {
+        // The board as the shots leave it, copied only when one of them changes it.
+        std::optional<Board> changedboard;
+        const Board* now = &start;
+        auto own = [&]() -> Board& {
+            if (!changedboard) {
+                changedboard = start;
+                now = &*changedboard;
+            }
+            return *changedboard;
+        };
         Volley v;
         v.dealt.assign(static_cast<std::size_t>(f_.playercount) + 1, 0);
         v.killed = v.dealt;
@@ -400,20 +451,25 @@ private:
             left[static_cast<std::size_t>(foe.id)] = foe.hp;
         const double mean = s.roll.mean();
         int hits = 0;
+        // While the board stays as it was, the next shot flies as the last one did.
+        bool changed = true;
+        Flight fl;
+        Press press;
+        bool found = false;
         for (int shot = 0; shot < 6 && v.used + s.a->walkcost <= walk; ++shot) {
             if (v.killed[static_cast<std::size_t>(target.id)] > 0.9)
                 break;
-            const Board::Wizard& W = board.wizard(target.id);
+            const Board::Wizard& W = now->wizard(target.id);
             const Point aimat{W.x + 10 - s.a->spritewidth / 2, W.y + 10 - s.a->spriteheight / 2};
             // The nearest direction first; a pixel aside when the nearest misses.
-            Flight fl;
-            Press press;
-            bool found = false;
-            for (double side : {0.0, 3.0, -3.0, 6.0, -6.0}) {
+            for (double side : {0.0, 4.0, -4.0}) {
+                if (!changed)
+                    break;
+                found = false;
                 const double len = std::max(1.0, distance(at, aimat));
                 const Point off{aimat.x - (aimat.y - at.y) / len * side, aimat.y + (aimat.x - at.x) / len * side};
                 press = aimpress(at, off, s.a->aim);
-                fl = fly(board, *s.a, me_, at.x - 10, at.y - 10, press);
+                fl = fly(*now, *s.a, me_, at.x - 10, at.y - 10, press);
                 if (fl.end != Flight::End::expired && !(fl.end == Flight::End::wizard && fl.index != target.id)) {
                     found = true;
                     break;
@@ -421,35 +477,43 @@ private:
                 if (s.a->aim >= distance(at, aimat))
                     break;  // pressed on the target itself: no better direction
             }
+            changed = false;
             if (!found && fl.end == Flight::End::expired)
                 break;
             double through = 1;  // the share of the shot that gets past what it meets
             double strength = mean;
             if (fl.end == Flight::End::standing) {
-                Board::Standing& st = board.standing[static_cast<std::size_t>(fl.index)];
+                const Board::Standing& st = now->standing[static_cast<std::size_t>(fl.index)];
                 const Roll theirs = Roll::of(st.mineffect, st.maxeffect);
                 const double win = s.roll.beats(theirs);
                 if (st.kind == Reflect)
                     v.self += theirs.beats(s.roll) * mean;
                 strength = std::max(0.0, mean - theirs.mean());
                 through = win;
-                Board without = board;
-                without.standing.erase(without.standing.begin() + fl.index);
-                if (win >= 0.5)
-                    board = without;
-                else {
-                    st.mineffect = std::max(0, st.mineffect - static_cast<std::int32_t>(mean));
-                    st.maxeffect = std::max(1, st.maxeffect - static_cast<std::int32_t>(mean));
+                const int met = fl.index;
+                fl = fly(*now, *s.a, me_, at.x - 10, at.y - 10, press, met);
+                if (win >= 0.5) {
+                    Board& b = own();
+                    b.standing.erase(b.standing.begin() + met);
+                    if (fl.end == Flight::End::standing && fl.index > met)
+                        --fl.index;
+                } else {
+                    Board::Standing& weakened = own().standing[static_cast<std::size_t>(met)];
+                    weakened.mineffect = std::max(0, weakened.mineffect - static_cast<std::int32_t>(mean));
+                    weakened.maxeffect = std::max(1, weakened.maxeffect - static_cast<std::int32_t>(mean));
                 }
-                fl = fly(without, *s.a, me_, at.x - 10, at.y - 10, press);
+                changed = true;
             }
             v.used += s.a->walkcost;
             v.casts.push_back({s.row, press});
             if (fl.end == Flight::End::tree) {
-                Board::Tree& T = board.trees[static_cast<std::size_t>(fl.index)];
+                Board& b = own();
+                Board::Tree& T = b.trees[static_cast<std::size_t>(fl.index)];
                 T.hits -= static_cast<std::int32_t>(std::ceil(mean * through));
-                if (T.hits <= 0)
-                    board.trees.erase(board.trees.begin() + fl.index);
+                if (T.hits <= 0) {
+                    b.trees.erase(b.trees.begin() + fl.index);
+                    changed = true;
+                }
                 continue;
             }
             if (fl.end != Flight::End::wizard)
@@ -463,8 +527,10 @@ private:
             v.dealt[p] += strength * through;
             left[p] -= strength * through;
             ++hits;
-            if (v.killed[p] > 0.9)
-                board.wizard(fl.index).hp = 0;
+            if (v.killed[p] > 0.9) {
+                own().wizard(fl.index).hp = 0;
+                changed = true;
+            }
         }
         // What the shots deal, and nothing for the shots that only felled trees when
         // the target stays out of reach.
@@ -483,10 +549,11 @@ private:
     {
         const double hp = std::max(1, w_.hp);
         // Out of reach of everyone, it closes in on the nearest foe.
-        double gap = 1e9;
+        double gap = -1;  // none left to close in on
         for (const Foe& foe : foes_)
             if (killed[static_cast<std::size_t>(foe.id)] < 0.9)
-                gap = std::min(gap, distance(at, foe.at) - reachpx_);
+                gap = gap < 0 ? std::max(0.0, distance(at, foe.at) - reachpx_)
+                              : std::min(gap, std::max(0.0, distance(at, foe.at) - reachpx_));
         return -caution_ * danger(board, at, killed, hp, precise) + eagerness_ * chances(at, killed) -
                eagerness_ * 0.02 * std::clamp(gap, 0.0, 1000.0) - 0.002 * distance(at, {375, 375});
     }

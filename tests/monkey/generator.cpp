@@ -206,8 +206,12 @@ Command Generator::noise(const TForm1& f)
 {
     const Controls& c = f.controls;
     const int r = dice_.below(100);
-    if (r < 18)
+    if (r < 18) {
+        // The purposeful sessions stay as they were before computers came: no box for them.
+        if (!options_.purposeful && dice_.below(20) == 0)
+            return click(Control::ComputerBox);
         return click(clickable[static_cast<std::size_t>(dice_.below(clickable.size()))]);
+    }
     if (r < 50)
         return set(typeable[static_cast<std::size_t>(dice_.below(typeable.size()))], junk());
     if (r < 68) {
@@ -238,6 +242,9 @@ Command Generator::editor(const TForm1& f)
     }
     ++visitsteps_;
 
+    // Now and then a wizard goes to the computer, or comes back from it, mid-visit.
+    if (dice_.below(100) < 3)
+        return click(Control::ComputerBox);
     if (c.PlayerCountSpinner.enabled && f.playercount != wanted_) {
         const int r = dice_.below(10);
         return set(Control::PlayerCountSpinner, r == 0 ? " " + decimal(wanted_) : r == 1 ? "0" + decimal(wanted_)

@@ -53,6 +53,8 @@ bool lists(const std::vector<std::string>& items, const Spellbook& book, int& he
 std::optional<Failure> checkinvariants(const TForm1& f)
 {
     const Controls& c = f.controls;
+    if (c.PurchaseWindow && Players::contains(f.currentplayer) && c.ComputerBox.checked != f.computer[f.currentplayer])
+        return broken("computer-box", "the box shows ", c.ComputerBox.checked, " for wizard ", f.currentplayer);
     if (f.playercount < 1 || f.playercount > 12)
         return broken("playercount", "playercount ", f.playercount);
     if (f.currentplayer < 1 || f.currentplayer > 12)

@@ -55,6 +55,7 @@ struct Figures {
     std::uint64_t rounds = 0;   // rounds that ended
     std::uint64_t states = 0;   // `state` documents parsed
     std::uint64_t matches = 0;  // matches started
+    std::uint64_t computer = 0; // periods with a computer wizard at the controls
 };
 
 // Plays commands on a fresh game, checking every rule after each command and after

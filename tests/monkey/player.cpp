@@ -74,6 +74,7 @@ std::optional<Failure> Player::checked(const Command& c)
         for (int i = 0; i < a->periods && !session_.waiting(); ++i) {
             const int before = form().gamelevel;
             const bool wasrunning = form().matchrunning;
+            figures.computer += computer::atcontrols(form());
             session_.tick(1);
             ++figures.ticks;
             figures.rounds += static_cast<std::uint64_t>(form().gamelevel - before);

@@ -82,9 +82,10 @@ public:
                 std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - began).count());
         if (step && match && trace >= 2) {
             const Tplayer& w = form_->players[form_->currentplayer];
-            std::printf("  turn %d: %s (%.0f,%.0f) hp %d walk %d: %s %d %d,%d\n", quiet_.turns, w.name.c_str(), w.x, w.y,
-                        w.hp, w.walk, step->control ? std::string(controlname(*step->control)).c_str() : "press",
-                        step->row, step->x, step->y);
+            std::printf("  turn %d: %s (%.0f,%.0f) hp %d walk %d: %s %d %d,%d  (in play %d, mode %d)\n", quiet_.turns,
+                        w.name.c_str(), w.x, w.y, w.hp, w.walk,
+                        step->control ? std::string(controlname(*step->control)).c_str() : "press", step->row,
+                        step->x, step->y, form_->inplaycount, form_->mode);
         }
         if (step)
             act(*step);

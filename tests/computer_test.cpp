@@ -1,0 +1,175 @@
+// Computer wizards, driven like everything else through the runner's engine: they
+// build legal wizards with their points, play rounds to their ends, stop when the
+// box is unchecked, and play the same game for the same seed and script.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "game/computer/computer.h"
+#include "game/tform1.h"
+#include "tests/monkey/monkey.h"
+#include "tests/testing.h"
+
+namespace hexbrawl {
+namespace {
+
+// Periods until the editor moves on from the wizard being edited (at most `limit`).
+int buildperiods(Session& s, int limit = 5000)
+{
+    const int wizard = s.form().currentplayer;
+    const int level = s.form().gamelevel;
+    int n = 0;
+    for (; n < limit && s.form().controls.PurchaseWindow && s.form().currentplayer == wizard &&
+           s.form().gamelevel == level;
+         ++n)
+        s.tick(1);
+    return n;
+}
+
+// What a wizard's record cost beyond the start-up one's: health, walk and spells.
+int spent(const Tplayer& w)
+{
+    int points = (w.maxhp - 1) + 2 * (w.maxwalk - 1);
+    for (int slot = 1; slot <= Spellbook::last; ++slot)
+        if (!w.spellbook[slot].name.empty())
+            points += 3 * w.spellbook[slot].level;
+    return points;
+}
+
+TEST(Computer, BuildsALegalWizardWithAllItsPointsAndKeepsWhatWasChosen)
+{
+    for (std::uint32_t seed : {3u, 77u, 1048u}) {
+        Session s;
+        testing::begin(s, seed, 2);
+        s.click(Control::ComputerBox);
+        EXPECT_TRUE(s.form().computer[1]);
+        EXPECT_TRUE(s.form().controls.ComputerBox.checked);
+        const int periods = buildperiods(s);
+        const TForm1& f = s.form();
+        ASSERT_EQ(f.currentplayer, 2) << "seed " << seed << ": it never pressed Next Player";
+        const Tplayer& w = f.players[1];
+        EXPECT_FALSE(w.name.empty());
+        EXPECT_NE(std::find(f.controls.PictureBox.items.begin(), f.controls.PictureBox.items.end(), w.portrait),
+                  f.controls.PictureBox.items.end());
+        EXPECT_EQ(w.deathcry, "Death1");
+        EXPECT_EQ(spent(w), 25) << "seed " << seed << ": every point of the visit is spent";
+        EXPECT_EQ(w.hp, w.maxhp);
+        // What it bought it can cast.
+        for (const Tability& a : w.spellbook)
+            if (!a.name.empty()) {
+                EXPECT_LE(a.walkcost, w.maxwalk) << a.name;
+            }
+        // One visible step at a time: a name, a body, a cry, a few more, each a pace apart.
+        EXPECT_GE(periods, 5 * computer::fastest);
+        // The next wizard is a person's: the box shows it, and nothing happens by itself.
+        EXPECT_FALSE(f.controls.ComputerBox.checked);
+        EXPECT_TRUE(s.waiting());
+    }
+
+    // A name and a body already chosen are kept; the points of a later round are spent too.
+    Session s;
+    testing::begin(s, 5, 2);
+    testing::makewizard(s, "Mine", "wizard9");
+    s.click(Control::ComputerBox);
+    buildperiods(s);
+    EXPECT_EQ(s.form().players[1].name, "Mine");
+    EXPECT_EQ(s.form().players[1].portrait, "wizard9");
+}
+
+TEST(Computer, UncheckingStopsItAtOnceAndLeavesTheWizardAsItStands)
+{
+    Session s;
+    testing::begin(s, 11, 2);
+    s.click(Control::ComputerBox);
+    // A few steps in: named, dressed, part of the points gone.
+    while (s.form().players[1].deathcry.empty())
+        s.tick(1);
+    s.tick(computer::slowest);
+    s.click(Control::ComputerBox);
+    EXPECT_FALSE(s.form().computer[1]);
+    EXPECT_FALSE(s.form().controls.ComputerBox.checked);
+    s.clearrecords();
+    const std::string before = s.state();
+    s.tick(5000);
+    EXPECT_TRUE(s.state() == before) << "the wizard changed after the box was unchecked";
+    EXPECT_EQ(s.form().currentplayer, 1);
+
+    // Checked again, it goes on from there.
+    s.click(Control::ComputerBox);
+    buildperiods(s);
+    EXPECT_EQ(s.form().currentplayer, 2);
+    EXPECT_EQ(spent(s.form().players[1]), 25);
+}
+
+// A whole game of computers played by the runner's engine, every rule of the
+// random-input checker held after every period.
+TEST(Computer, ThreeComputerWizardsPlayFiveRoundsToTheirEnds)
+{
+    monkey::Player player;
+    using input::Action;
+    auto step = [&](const Action& a) {
+        const auto bad = player.step(a);
+        ASSERT_FALSE(bad) << bad->rule << ": " << bad->detail;
+    };
+    step(Action::start(2024));
+    step(Action::click(Control::TitleImage));
+    step(Action::set(Control::PlayerCountSpinner, "3"));
+    const TForm1& f = player.form();
+    for (int wizard = 1; wizard <= 3; ++wizard) {
+        ASSERT_EQ(f.currentplayer, wizard);
+        step(Action::click(Control::ComputerBox));
+        for (int i = 0; i < 40 && f.currentplayer == wizard && !f.matchrunning; ++i)
+            step(Action::tick(100));
+    }
+    ASSERT_TRUE(f.matchrunning);
+    int kills = 0;
+    for (int round = 1; round <= 5; ++round) {
+        for (int i = 0; i < 200000 && f.gamelevel == round; ++i)
+            step(Action::tick(1));
+        ASSERT_EQ(f.gamelevel, round + 1) << "round " << round << " did not end";
+        int standing = 0, total = 0;
+        for (int p = 1; p <= 3; ++p) {
+            standing += f.players[p].hp > 0;
+            total += f.players[p].kills;
+        }
+        EXPECT_LE(standing, 1);
+        EXPECT_GE(total, kills + 2) << "two fall every round";
+        kills = total;
+    }
+    // Between rounds each spent its new points: more health or walk or spells.
+    for (int p = 1; p <= 3; ++p)
+        EXPECT_GT(spent(f.players[p]), 25);
+}
+
+TEST(Computer, TheSameSeedAndScriptGiveTheSameGameAndPeopleAloneWaitForNobody)
+{
+    const std::string script = "start 99\nclick TitleImage\nset PlayerCountSpinner 2\nclick ComputerBox\ntick 400\n"
+                               "click ComputerBox\ntick 3000\nstate\ntick 3000\nstate\n";
+    auto run = [](const std::string& text) {
+        std::istringstream in(text);
+        std::ostringstream out, err;
+        EXPECT_EQ(runscript(in, out, err), 0) << err.str();
+        return out.str();
+    };
+    const std::string once = run(script);
+    EXPECT_EQ(run(script), once);
+    std::istringstream lines(once);
+    std::string first, second;
+    std::getline(lines, first);
+    std::getline(lines, second);
+    const nlohmann::json a = nlohmann::json::parse(first);
+    const nlohmann::json b = nlohmann::json::parse(second);
+    EXPECT_EQ(a["computer"], nlohmann::json::parse("[true,true,false,false,false,false,false,false,false,false,"
+                                                    "false,false]"));
+    EXPECT_GT(a["frames"].get<int>(), 0) << "a match was played";
+    EXPECT_NE(a["players"], b["players"]) << "the game goes on by itself";
+
+    // Without a computer at the controls a long tick returns at once, as it always did.
+    const nlohmann::json alone = nlohmann::json::parse(run("start 1\nclick TitleImage\ntick 2000000000\nstate\n"));
+    EXPECT_EQ(alone["controls"]["ComputerBox"], nlohmann::json::parse(R"({"checked":false})"));
+    EXPECT_EQ(alone["computer"].size(), 12u);
+}
+
+}  // namespace
+}  // namespace hexbrawl
