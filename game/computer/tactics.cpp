@@ -68,6 +68,34 @@ struct Plan {
 };
 
 constexpr int directions = 10;
+
+// What a volley of `s` deals after closing in from `d` pixels away, with `walk`
+// points and `hop` pixels covered per point: the shots the rest of the walk pays for.
+double strike(const Tability& s, double d, int walk, double hop)
+{
+    if (s.walkcost <= 0)
+        return 0;
+    const double need = std::max(0.0, d - (s.maxrange * speed - 24));
+    const int cost = need <= 0 ? 0 : static_cast<int>(std::ceil(need / hop));
+    const int shots = std::min(6, (walk - cost) / s.walkcost);
+    return shots >= 1 ? shots * Roll::of(s).mean() : 0;
+}
+
+// Drops every item that another is at least as good as (`asgood(s, t)`: t is as good as
+// s in everything); of items equally good, the first stays.
+template <typename T, typename AsGood>
+void keepbest(std::vector<T>& items, AsGood asgood)
+{
+    std::vector<T> kept;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        bool beaten = false;
+        for (std::size_t j = 0; j < items.size() && !beaten; ++j)
+            beaten = j != i && asgood(items[i], items[j]) && !(asgood(items[j], items[i]) && j > i);
+        if (!beaten)
+            kept.push_back(items[i]);
+    }
+    items = std::move(kept);
+}
 constexpr double twopi = 6.283185307179586;
 
 class Planner {
@@ -96,11 +124,10 @@ public:
             }
         }
         dropweaker();
-        double hop = 10;
         for (const Spell& t : teleports_)
-            hop = std::max(hop, t.a->aim / std::max(1, t.a->walkcost));
+            hop_ = std::max(hop_, t.a->aim / std::max(1, t.a->walkcost));
         for (const Spell& s : ranged_)
-            reachpx_ = std::max(reachpx_, s.a->maxrange * speed - 24 + (w_.maxwalk - s.a->walkcost) * hop);
+            reachpx_ = std::max(reachpx_, s.a->maxrange * speed - 24 + (w_.maxwalk - s.a->walkcost) * hop_);
         for (int p = 1; p <= form.playercount; ++p) {
             const Tplayer& w = form.players[p];
             if (p == me_ || w.hp <= 0)
@@ -114,19 +141,10 @@ public:
                 else if (a.kind == Teleport && a.walkcost > 0)
                     foe.hop = std::max(foe.hop, a.aim / a.walkcost);
             }
-            // Of its Ranged spells, those no other beats in walk, range and roll at once.
-            std::vector<const Tability*> kept;
-            for (const Tability* a : foe.ranged) {
-                bool beaten = false;
-                for (const Tability* b : foe.ranged)
-                    if (b != a && b->walkcost <= a->walkcost && b->maxrange >= a->maxrange &&
-                        Roll::of(*b).mean() >= Roll::of(*a).mean() &&
-                        (b->walkcost < a->walkcost || b->maxrange > a->maxrange || Roll::of(*b).mean() > Roll::of(*a).mean() || b < a))
-                        beaten = true;
-                if (!beaten)
-                    kept.push_back(a);
-            }
-            foe.ranged = kept;
+            keepbest(foe.ranged, [](const Tability* s, const Tability* t) {
+                return t->walkcost <= s->walkcost && t->maxrange >= s->maxrange &&
+                       Roll::of(*t).mean() >= Roll::of(*s).mean();
+            });
             foes_.push_back(foe);
         }
     }
@@ -136,7 +154,6 @@ public:
         if (foes_.empty() || w_.walk <= 0)
             return {Action::click(Control::EndTurnBtn)};
         const Plan plan = best();
-        std::vector<Action> steps;
         if (plan.hasfirst)
             return moveto(plan.first);
         if (!plan.volley.casts.empty())
@@ -152,26 +169,14 @@ private:
     // Of two spells of a kind where one is no better in anything, the other is enough.
     void dropweaker()
     {
-        auto prune = [](std::vector<Spell>& spells, auto worse) {
-            std::vector<Spell> kept;
-            for (const Spell& s : spells) {
-                bool dominated = false;
-                for (const Spell& t : spells)
-                    if (&t != &s && worse(s, t) && !(worse(t, s) && t.row > s.row))
-                        dominated = true;
-                if (!dominated)
-                    kept.push_back(s);
-            }
-            spells = kept;
-        };
-        prune(ranged_, [](const Spell& s, const Spell& t) {
+        keepbest(ranged_, [](const Spell& s, const Spell& t) {
             return t.a->walkcost <= s.a->walkcost && t.a->maxrange >= s.a->maxrange && t.roll.mean() >= s.roll.mean() &&
                    t.a->aim >= s.a->aim;
         });
-        prune(teleports_, [](const Spell& s, const Spell& t) {
+        keepbest(teleports_, [](const Spell& s, const Spell& t) {
             return t.a->walkcost <= s.a->walkcost && t.a->aim >= s.a->aim;
         });
-        prune(lasting_, [](const Spell& s, const Spell& t) {
+        keepbest(lasting_, [](const Spell& s, const Spell& t) {
             return t.a->kind == s.a->kind && t.a->walkcost <= s.a->walkcost && t.roll.mean() >= s.roll.mean() &&
                    t.a->aim >= s.a->aim;
         });
@@ -261,34 +266,17 @@ private:
     static double blow(const Foe& foe, Point at)
     {
         double best = 0;
-        const double d = distance(foe.at, at);
-        for (const Tability* s : foe.ranged) {
-            if (s->walkcost <= 0)
-                continue;
-            const double need = std::max(0.0, d - (s->maxrange * speed - 24));
-            const int cost = need <= 0 ? 0 : static_cast<int>(std::ceil(need / foe.hop));
-            const int shots = (foe.walk - cost) / s->walkcost;
-            if (shots >= 1)
-                best = std::max(best, std::min(shots, 6) * Roll::of(*s).mean());
-        }
+        for (const Tability* s : foe.ranged)
+            best = std::max(best, strike(*s, distance(foe.at, at), foe.walk, foe.hop));
         return best;
     }
 
     // What this wizard could deal to `foe` in its next turn from `at`.
     double reach(const Foe& foe, Point at) const
     {
-        double hop = 10;
-        for (const Spell& t : teleports_)
-            hop = std::max(hop, t.a->aim / std::max(1, t.a->walkcost));
         double best = 0;
-        const double d = distance(foe.at, at);
-        for (const Spell& s : ranged_) {
-            const double need = std::max(0.0, d - (s.a->maxrange * speed - 24));
-            const int cost = need <= 0 ? 0 : static_cast<int>(std::ceil(need / hop));
-            const int shots = (w_.maxwalk - cost) / std::max(1, s.a->walkcost);
-            if (shots >= 1)
-                best = std::max(best, std::min(shots * s.roll.mean(), foe.hp));
-        }
+        for (const Spell& s : ranged_)
+            best = std::max(best, std::min(strike(*s.a, distance(foe.at, at), w_.maxwalk, hop_), foe.hp));
         return best;
     }
 
@@ -660,6 +648,7 @@ private:
     std::vector<Foe> foes_;
     double caution_ = 1, eagerness_ = 0.5;
     double reachpx_ = 0;  // how far off a foe may stand and still be shot next turn
+    double hop_ = 10;     // pixels this wizard covers per walk point at best
 };
 
 }  // namespace
