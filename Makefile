@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and plays, `make test` builds and tests.
 # Both install what is missing first (Debian packages, via scripts/install-deps.sh).
 

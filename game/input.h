@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A player's actions, delivered to the game the same way by the window and by the
 // scenario runner: a control that is hidden or disabled takes no input.
 #pragma once

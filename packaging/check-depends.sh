@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Checks the package's declared dependencies against what the program links:
 # every shared library dpkg-shlibdeps finds must come from a declared package,
 # declared with at least the version the build needs.

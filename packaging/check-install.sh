@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs a configured build into a scratch folder and checks what a desktop
 # expects to find there: exactly the program, the desktop entry, the icon at every
 # hicolor size plus the SVG, and the metainfo; each PNG of the size its folder

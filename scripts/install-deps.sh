@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the game needs to build, test and run. Idempotent,
 # and quiet when everything is present.
 set -euo pipefail
