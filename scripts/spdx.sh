@@ -10,7 +10,9 @@
 #   scripts/spdx.sh --fix    adds the line to those files and changes nothing else
 #
 # It looks at the files git tracks and the new ones git does not ignore, so run it
-# again after a merge: `scripts/spdx.sh --fix`, then commit what it added.
+# again after a merge: `scripts/spdx.sh --fix`, then commit what it added. Where a
+# merge conflicts at the very top of a file only because of the licence line,
+# take the other side's version of the file first; --fix then puts the line back.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -54,7 +56,7 @@ while IFS= read -r -d '' file; do
   else
     sed -i "1i\\$header" "$file"
   fi
-done < <(git ls-files -z --cached --others --exclude-standard)
+done < <(git ls-files -z --cached --others --exclude-standard | sort -zu)
 
 if [ ${#missing[@]} -eq 0 ]; then
   echo "every source, script and build file starts with '$tag'"
