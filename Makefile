@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two commands: `make run` builds and plays, `make test` builds and tests.
 # Both install what is missing first (Debian packages, via scripts/install-deps.sh).
 
@@ -25,11 +26,16 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# A Release build of its own, packed into build-package/hexbrawl_<version>-1_<arch>.deb;
-# only the program is built, not the tests.
+# A Release build of its own, packed into build-package/hexbrawl_<version>_<arch>.deb;
+# only the program is built, not the tests, with the compiler and linker flags of
+# Debian's own packages (dpkg-buildflags, every hardening option on).
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 package: deps
-	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	    "-DCMAKE_CXX_FLAGS=$$($(BUILDFLAGS) CPPFLAGS) $$($(BUILDFLAGS) CXXFLAGS)" \
+	    "-DCMAKE_EXE_LINKER_FLAGS=$$($(BUILDFLAGS) LDFLAGS)" $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-package -j$(JOBS) --target hexbrawl
+	@rm -f build-package/*.deb
 	@cd build-package && cpack -G DEB
 	@ls build-package/*.deb
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's pictures, sounds and title picture, compiled into the program.
 #pragma once
 

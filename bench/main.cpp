@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hexbrawl-bench: the speed of a frame, of the catalogue and of start-up, each
 // measured against SurfaceCopy, a plain copy of one frame's pixels in the same run.
 // It ends with one line per case, "ratio NAME X.XX": the case's median time as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/positions.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Positions for the benchmarks, reached by playing: wizards made in the Stats
 // Editor, rounds fought to earn the points for strong spells, and a last match set
 // up move by move through the same handlers a player uses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up as the player sees it: launches the game on the current X display and
 // watches the server, not the game, for the moment its window is mapped and the
 // moment the title picture is on screen in it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real window under Xvfb: time from launch to the title picture on screen,
 # processor use while nothing happens (at the title, in the Stats Editor, in a
 # running match), and the peak memory of the game.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Turns data files into C++ byte arrays at build time.
 #
 # Included from a CMakeLists.txt it provides hexbrawl_embed(); run as a script

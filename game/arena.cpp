@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Presses on the arena: walking in walking mode, casting in aiming mode.
 #include <cmath>
 

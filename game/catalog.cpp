@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/catalog.h"
 
 #include <string>

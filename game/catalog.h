@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The word lists and the invention of the 400 abilities of a run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/controls.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's controls as plain data. The game writes and reads only these; the
 // window copies them to its widgets after each event, and the runner prints them.
 #pragma once

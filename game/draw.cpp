@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One frame of the arena: ground, wizards, trees by depth, abilities, the walk or
 // aim circle, and the flickering explosion discs.
 #include <array>

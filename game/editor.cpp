@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The trait editor: player count, name, body, death cry, health and walk.
 #include <algorithm>
 #include <limits>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The turn display: "END TURN", the ability list and the ability button.
 #include <cstdio>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/input.h"
 
 namespace hexbrawl::input {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A player's actions as values, delivered to the game the same way by the window,
 // the scenario runner and the computer players: a control that is hidden or
 // disabled takes no input.

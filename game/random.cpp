@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/random.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one random source of the game. Its whole state is one 32-bit seed; the
 // drawing of explosions takes numbers from it too, so every draw matters.
 #pragma once

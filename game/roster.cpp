@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Next Player": checks a wizard, loads the next one, or lays out a new arena and
 // starts the match.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The spell shop: the catalogue pages, the spellbook, buying and selling.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, the title screen, the score report, and the presentation helpers
 // every handler shares.
 #include <string>

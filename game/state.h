@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's records and fixed-capacity tables. Index bases are the game's own:
 // wizards, abilities in play, trees, explosions and ground tiles count from 1,
 // the catalogue and spellbooks from 0.

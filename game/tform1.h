@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game: every table and window field, and every handler and plain operation
 // that acts on them. The window and the scenario runner drive the same handlers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game tick: the turn passes when the wizard in turn is spent, abilities fly,
 // clash, fell trees and hurt wizards, rounds end and explosions fade.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The turn start: the arena's upkeep between turns and the hand-over to the next
 // wizard. It is the only way the turn passes.
 #include <string>

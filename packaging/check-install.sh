@@ -1,16 +1,23 @@
 #!/bin/sh
-# Installs a configured build into a scratch folder and checks what a desktop
-# expects to find there: exactly the program, the desktop entry, the icon at every
-# hicolor size plus the SVG, and the metainfo; each PNG of the size its folder
-# claims; the entry and the metainfo naming each other, the icon and the program;
-# and both files passing Debian's validators.
+# SPDX-License-Identifier: MIT
+# Installs a configured build into a scratch folder (or takes a tree already
+# unpacked, with --tree) and checks what a desktop and a distribution expect to
+# find there: exactly the program, the desktop entry, the icon at every hicolor
+# size plus the SVG, the metainfo, the manual page, the copyright, the changelog
+# and the lintian overrides; each PNG of the size its folder claims; the entry and
+# the metainfo naming each other, the icon and the program, and passing Debian's
+# validators; the copyright under the licence of LICENSE; the changelog, the
+# metainfo and the manual page naming the same version and date; and no address
+# but those known to exist.
 #
 #   check-install.sh CMAKE BUILD_DIR APP_ID EXPECT_PROGRAM(0|1) "ICON SIZES"
+#   check-install.sh --tree ROOT APP_ID EXPECT_PROGRAM(0|1) "ICON SIZES"
 set -eu
 
+source=$(cd "$(dirname "$0")/.." && pwd)
 cmake=$1 build=$2 id=$3 program=$4 sizes=$5
 
-for tool in desktop-file-validate appstreamcli od; do
+for tool in desktop-file-validate appstreamcli od dpkg-parsechangelog; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "SKIP: $tool is missing (scripts/install-deps.sh installs it)"
     exit 77
@@ -22,16 +29,25 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-root=$work/root
-DESTDIR=$root "$cmake" --install "$build" --prefix /usr >"$work/install.log" 2>&1 || {
-  cat "$work/install.log"; echo "FAIL: cmake --install"; exit 1
-}
+if [ "$cmake" = --tree ]; then
+  root=$build
+else
+  root=$work/root
+  DESTDIR=$root "$cmake" --install "$build" --prefix /usr >"$work/install.log" 2>&1 || {
+    cat "$work/install.log"; echo "FAIL: cmake --install"; exit 1
+  }
+fi
 usr=$root/usr
+doc=$usr/share/doc/hexbrawl
 
 # The tree, file by file: a missing file and a stray one are both faults.
 expected=$(
-  [ "$program" = 1 ] && echo "usr/bin/hexbrawl"
+  [ "$program" = 1 ] && echo "usr/games/hexbrawl"
   echo "usr/share/applications/$id.desktop"
+  echo "usr/share/doc/hexbrawl/changelog.gz"
+  echo "usr/share/doc/hexbrawl/copyright"
+  echo "usr/share/lintian/overrides/hexbrawl"
+  echo "usr/share/man/man6/hexbrawl.6.gz"
   echo "usr/share/metainfo/$id.metainfo.xml"
   echo "usr/share/icons/hicolor/scalable/apps/$id.svg"
   for size in $sizes; do echo "usr/share/icons/hicolor/${size}x${size}/apps/$id.png"; done
@@ -45,8 +61,8 @@ if [ "$actual" != "$expected" ]; then
   diff -u "$work/expected" "$work/actual" | tail -n +3 || true
 fi
 
-if [ "$program" = 1 ] && [ ! -x "$usr/bin/hexbrawl" ]; then
-  fail "usr/bin/hexbrawl is not executable"
+if [ "$program" = 1 ] && [ ! -x "$usr/games/hexbrawl" ]; then
+  fail "usr/games/hexbrawl is not executable"
 fi
 
 # Each PNG: the signature, then width and height from the IHDR chunk.
@@ -114,9 +130,48 @@ if [ -f "$metainfo" ]; then
     case "$value" in none | mild | moderate | intense) ;; *) fail "'$value' is no OARS rating ($attribute)" ;; esac
   done <"$work/oars"
   [ -s "$work/oars" ] || fail "the content rating rates nothing"
-  [ "$(grep -c '<screenshot[ >]' "$metainfo")" -ge 1 ] || fail "the metainfo shows no screenshots"
+  grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the metainfo does not name the MIT licence"
   grep -q '<release version="[0-9]' "$metainfo" || fail "the metainfo has no release"
 fi
+
+# The copyright: machine-readable, everything under MIT, the text that of LICENSE.
+copyright=$doc/copyright
+if [ -f "$copyright" ]; then
+  head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright is not in the machine-readable format"
+  grep -A2 -x 'Files: \*' "$copyright" | grep -qx 'License: MIT' || fail "the copyright does not put Files: * under MIT"
+  # The stand-alone paragraph that begins with "License: MIT", unindented.
+  awk -v RS= '/^License: MIT\n/' "$copyright" | sed -e 1d -e 's/^ //' -e 's/^\.$//' >"$work/mit"
+  sed '1,4d' "$source/LICENSE" >"$work/LICENSE"
+  cmp -s "$work/mit" "$work/LICENSE" || fail "the copyright's MIT text differs from LICENSE"
+fi
+
+# One version and one date: the newest changelog entry, the newest release of
+# the metainfo and the manual page's title line.
+man=$usr/share/man/man6/hexbrawl.6.gz
+if [ -f "$doc/changelog.gz" ] && [ -f "$metainfo" ] && [ -f "$man" ]; then
+  gzip -dc "$doc/changelog.gz" >"$work/changelog"
+  version=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+  date=$(date -u -d "$(dpkg-parsechangelog -l "$work/changelog" -S Date)" +%F)
+  release=$(sed -n 's|.*<release version="\([^"]*\)" date="\([^"]*\)".*|\1 \2|p' "$metainfo" | head -n 1)
+  title=$(gzip -dc "$man" | sed -n 's/^\.TH HEXBRAWL 6 "\([^"]*\)" "Hexbrawl \([^"]*\)".*/\2 \1/p')
+  [ "$release" = "$version $date" ] || fail "the changelog names $version of $date, the metainfo $release"
+  [ "$title" = "$version $date" ] || fail "the changelog names $version of $date, the manual page '$title'"
+  echo "version $version of $date in the changelog, the metainfo and the manual page"
+fi
+
+# Every web or mail address in any installed file, the program and the compressed
+# documents included, must be one known to exist.
+# Known: the format of Debian's copyright files, and the SVG namespace.
+known='https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/ http://www.w3.org/2000/svg'
+find "$root" -type f | while read -r file; do
+  case $file in *.gz) gzip -dc "$file" ;; *) cat "$file" ;; esac |
+    grep -aoE '[a-z]+://[^][ "<>()]+|[A-Za-z0-9._%+-]+@[A-Za-z0-9.-]+\.[A-Za-z]{2,}' |
+    sed "s|^|${file#"$root"/}: |"
+done | sort -u >"$work/addresses"
+while read -r file address; do
+  case " $known " in *" $address "*) ;; *) fail "$file names $address, which is no address known to exist" ;; esac
+done <"$work/addresses"
 
 # The whole tree as software centres read it: metainfo, desktop entry and icons together.
 appstreamcli validate-tree --no-net "$usr" || fail "appstreamcli validate-tree"

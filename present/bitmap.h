@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reader of the uncompressed device-independent bitmaps the pictures are stored as.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built-in picture and sound catalogues: names, sizes and formats, and the
 // look-up by name that every drawing and playing operation goes through.
 #pragma once

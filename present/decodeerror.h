@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thrown by the picture and sound decoders for input they cannot read.
 #pragma once
 

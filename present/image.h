@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A decoded picture: 32-bit pixels 0xFFRRGGBB, row by row from the top.
 #pragma once
 

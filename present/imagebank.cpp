@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "present/imagebank.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every catalogue picture decoded once from the built-in bitmaps.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "present/jpeg.h"
 
 #include <csetjmp>

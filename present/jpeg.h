@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decoder of the title picture, a baseline or progressive JPEG.
 #pragma once
 

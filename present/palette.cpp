@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "present/palette.h"
 
 namespace hexbrawl {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 256-entry colour table shared by every 8-bit picture of the game and
 // given to the drawing surface at start-up.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small interfaces through which the game draws, sounds, asks and keeps time.
 // The game calls them; the window and the scenario runner supply them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The arena's drawing surface in plain memory: a 750 x 750 back buffer the game
 // draws on, handed to whoever presents it at every flip. No window system here, so
 // the same drawing runs in the window, in the tests and in the benchmarks.

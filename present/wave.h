@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reader of the uncompressed PCM wave files the sounds are stored as.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages the game needs to build, test and run. Idempotent,
 # and quiet when everything is present.
 set -euo pipefail
@@ -12,8 +13,12 @@ packages=(
   xvfb xauth python3
   desktop-file-utils appstream
 )
-# `install-deps.sh bench`: also what the window's benchmark drives it with.
-[ "${1:-}" = bench ] && packages+=(libx11-dev xdotool)
+case ${1:-} in
+  # `install-deps.sh bench`: also what the window's benchmark drives it with.
+  bench) packages+=(libx11-dev xdotool) ;;
+  # `install-deps.sh packaging`: also the checker distributions run on packages.
+  packaging) packages+=(lintian) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer, with the
 # random-input tests at their CI size (500 scripts of 2,000 commands and a session of
 # 1,000 rounds). Any sanitizer report fails the run; the figures are printed at the end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built-in pictures, clips and title against the catalogues, and the
 // decoders against input that is broken in the ways files get broken.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The invented spells: every run makes 400 of them, and their statistics must stay
 // within the bounds the shop and the match rely on, whatever the seed.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Computer wizards, driven like everything else through the runner's engine: they
 // build legal wizards with their points, play rounds to their ends, stop when the
 // box is unchecked, and play the same game for the same seed and script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fast drawing against the plain one: whole frames of busy matches drawn on the
 // software surface must equal, pixel for pixel, the same calls drawn one at a time
 // and tile by tile; and the ground's name look-ups still fail where they did.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The trait editor: prices per unit from the stored maximum, refusals that move no
 // point, and the typed texts a player may throw at it.
 #include "tests/testing.h"

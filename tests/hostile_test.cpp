@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hostile input: what players type, paste and do at the worst moment. Every case
 // must leave a game that goes on and a runner whose output stays valid JSON.
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The match: flight, clashes, trees, wizards, explosions, the round end, and the
 // presses that walk and cast.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random play, checked after every action: thousands of seeded scripts of sensible
 // moves mixed with junk, and a long session of a thousand rounds.
 //

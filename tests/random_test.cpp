@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The random source is pinned against values worked out by hand: any other faithful
 // implementation must draw the same numbers, or every catalogue and match differs.
 #include <gtest/gtest.h>

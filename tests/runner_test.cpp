@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The runner's contract: what it accepts, what it refuses and how it prints.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The spell shop: prices, purchases into the first free slot, and sales refunded
 // from the page that is showing.
 #include "tests/testing.h"

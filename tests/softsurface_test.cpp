@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The software surface on real pixels, with made-up pictures of the catalogue's sizes.
 #include "present/softsurface.h"
 

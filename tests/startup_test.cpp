@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, the title and the score report, driven as a player would.
 #include "tests/testing.h"
 

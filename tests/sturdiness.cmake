@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sturdiness tests. The random-input tests' generator, checker and shrinker go into
 # the test program. Their CI-size run is a set of ctest entries labelled "long",
 # which run only when asked for with `ctest -C long` (make sanitize does): the 500

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers shared by the tests that drive the game through the runner's API.
 #pragma once
 

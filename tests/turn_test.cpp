@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Next Player", the match start and the passing of turns.
 #include "tests/testing.h"
 

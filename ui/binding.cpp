@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/binding.h"
 
 #include <QComboBox>

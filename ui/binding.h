@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Copying the controls model to the widgets: each setter changes a widget only when
 // it shows something else, with its signals blocked, so that nothing the program
 // sets is mistaken for a player's action.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether the window can be opened at all, decided before Qt is asked to (which
 // would abort without a display).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four type faces of the window, chosen once here. Each is asked for by the
 // family the game was drawn with and met by the closest freely licensed face the
 // set-up script installs; a machine without any of them gets the system's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hexbrawl: the window.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's one window: the turn display on the left, the arena (first covered by
 // the title picture) and the floating Stats Editor. It holds the game and its ports,
 // sends every player action through the shared input functions, and after each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/pictures.h"
 
 namespace hexbrawl::ui {

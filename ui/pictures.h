@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's decoded pictures as Qt images.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The asset generator: draws every catalogue picture and the title, and
 // synthesises every catalogue sound. All output depends only on the code:
 // each picture and sound has its own seeded random source.

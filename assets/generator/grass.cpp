@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ground tiles: 20 x 20 grass that repeats without seams. Every feature is
 // placed on a torus, so the left edge continues the right and the top the
 // bottom. The three tiles share one mean colour so the arena does not show

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hexbrawl-assetgen <assets directory>: remakes pictures/, sounds/ and title.jpg.
 #include <QGuiApplication>
 #include <cstdio>

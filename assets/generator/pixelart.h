@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures spelt out as rows of characters, one character per pixel.
 #pragma once
 

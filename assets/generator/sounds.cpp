@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The eighteen sound clips, synthesised from oscillators, noise, filters and
 // envelopes. Each clip is scaled to a common peak and given short fades so
 // that it never clips and never starts or stops with a click.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The small pictures: orbs, blocks, reflect sigils, rings, the teleport
 // swirl, the blood splat, the placeholder portrait and the status icons.
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 750 x 750 title picture: a moonlit arena of glowing hexagons where two
 // wizards cross spells, the game's name above and an invitation below.
 #include <QFont>

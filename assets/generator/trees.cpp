@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three trees: a round oak, a tiered pine and a bushy birch. They are
 // drawn large with the trunk at the bottom centre and shown shrunk to about
 // 50 x 50 on the arena, so they rely on bold masses of light and shade.

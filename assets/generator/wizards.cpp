@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The nine wizard bodies, 20 x 20: pointed hat, robe and staff, each in its
 // own colours so that players tell them apart at a glance on the grass.
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // BMP and WAV writers. The bitmaps are the plain kind the game's decoder
 // reads: 40-byte info header, no compression, bottom-up rows padded to four
 // bytes, and for 8 bits the shared colour table.

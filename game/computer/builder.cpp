@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A computer's visit to the Stats Editor: a name, a body and a death cry when the
 // wizard has none, then the points of this visit spent to a plan, one step at a
 // time through the editor's own controls, and "Next Player".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer's pace and its seat at the table: when it may take a step, and
 // which of its two minds (the editor's, the match's) takes it.
 #include "game/computer/computer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer players: any wizard whose "Computer" box is checked is played by
 // the computer, through the same inputs a person has. It reads the game and never
 // writes it; every effect it has is an action the caller applies with input::apply,

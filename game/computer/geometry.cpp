@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "game/computer/geometry.h"
 
 #include <algorithm>

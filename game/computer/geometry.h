@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a player at the screen can work out about the arena: centres, distances,
 // where to press so that a spell flies the right way, and where a projectile goes
 // once cast, by the flight the game really has. The rolls are left to chance: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A computer's turn. It looks at the places it could reach with its walk and its
 // teleports, the volleys it could fire from each (flown as the game flies them,
 // past trees, blocks and reflects), the place it could withdraw to with what walk

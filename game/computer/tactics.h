@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer's turns in a match and its visits to the Stats Editor: what it
 // would do next, as the player's actions that do it.
 #pragma once

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Renders the hicolor PNG sizes from hexbrawl.svg. The PNGs are committed, so the
 # build needs no renderer; run this again after changing the drawing
 # (needs rsvg-convert from librsvg2-bin).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "present/qt/qtdialogs.h"
 
 #include <QMessageBox>

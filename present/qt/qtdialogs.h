@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message box port of the window: real modal boxes with one OK button.
 #pragma once
 

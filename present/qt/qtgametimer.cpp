@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "present/qt/qtgametimer.h"
 
 #include <QElapsedTimer>

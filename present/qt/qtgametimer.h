@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game timer port of the window: a precise single-shot QTimer re-armed for the
 // next tick, so the game sleeps between ticks instead of polling.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sound port of the window: every clip plays through its own list of voices,
 // one QSoundEffect each.
 #pragma once

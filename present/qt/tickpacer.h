@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // When the game timer ticks: every 25 ms while it is enabled and the application
 // is active, one tick however late the timer comes. Pure logic on a given clock.
 #pragma once

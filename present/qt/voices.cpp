@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "present/qt/voices.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The voices of the sound clips: which playable copy of a clip a play goes to.
 // Pure bookkeeping; the voices themselves and the clock come from outside.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The generator: what a player (or a cat on the keyboard) might do next.
 #include <algorithm>
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What must hold between any two player actions, whatever the players did.
 #include <cmath>
 #include <sstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random-input ("monkey") testing: a seeded generator of player actions that mixes
 // sensible play with junk, a checker of what must hold after every action, and a
 // shrinker that cuts a failing script down to the commands that matter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Playing scripts with every rule checked, and cutting failing ones down.
 #include <nlohmann/json.hpp>
 

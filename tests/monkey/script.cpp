@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Script text both ways, and the dice.
 #include <sstream>
 #include <stdexcept>

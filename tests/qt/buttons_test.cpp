@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four styled push buttons, configured as the game's five, on the offscreen
 // platform: the look of every state read back from real screenshots, the order of
 // their events, and the own Enabled flag of the shop's "<----".

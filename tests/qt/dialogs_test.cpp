@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message boxes as they would be shown; never shown here, so nothing blocks.
 #include "present/qt/qtdialogs.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game timer with a clock of our own and wake-ups delivered by hand.
 #include "present/qt/qtgametimer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt tests run on the offscreen platform: no display needed, nothing pops up.
 #include <QApplication>
 

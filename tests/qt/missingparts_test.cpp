@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window where parts of the machine are missing. These tests run in the Qt suite
 // as the machine is, and once more (ctest entry qt_missing_parts) with no font at all
 // and no sound server: the window must open, draw, play and close all the same.

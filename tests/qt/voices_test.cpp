@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which voice a clip plays on, with a clock and voices of our own.
 #include "present/qt/qtsound.h"
 

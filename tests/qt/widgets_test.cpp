@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's other self-drawn widgets on the offscreen platform: the pie and bar
 // gauges, the side tabs, the outlined labels, the floating window's caption, and
 // the choice of fonts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on the offscreen platform, with the real pictures and the game,
 // and message boxes, sound and timer replaced so that nothing blocks or waits.
 #include "ui/mainwindow.h"

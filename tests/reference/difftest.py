@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Differential test: hexbrawl-script against the Python reference model.
 
 Generates random but meaningful scenario scripts (seeded, reproducible), runs

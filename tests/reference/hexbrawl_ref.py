@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Reference model of the Hexbrawl rules, written apart from the game's C++.
 
 Reads a scenario script (the same language as hexbrawl-script: start, click,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hexbrawl-catalogue [SEED]: lists the spells a run invents, page by page.
 #include <cstdio>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/script/json.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A small streaming JSON writer with the number format the runner promises:
 // integers as they are, doubles as the shortest text that reads back as the same
 // double (null for NaN and infinities), strings as UTF-8.

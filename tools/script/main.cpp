@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hexbrawl-script [SCRIPT]: plays a script of player actions headlessly and prints
 // the game's state as JSON.
 #include <fstream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/script/scenario.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The scenario runner's engine: a game driven by script commands with recording
 // stand-ins for the window's boxes, sounds, surface and timer. Tests, benchmarks
 // and the random-input tests use it in-process; hexbrawl-script wraps it.

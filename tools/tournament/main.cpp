@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // hexbrawl-tournament [ROUNDS]: how well the computer plays. Seeded headless rounds
 // of two equally built wizards, seats alternated, the computer against a random
 // player and against a simple one, and free-for-all rounds of four computers. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/tournament/opponents.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The players the computer is measured against: one that does anything legal at
 // random, and one that walks at the nearest foe and fires its strongest Ranged
 // spell straight at it. Both play through the same inputs as everybody.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/arenaview.h"
 
 #include <QMouseEvent>

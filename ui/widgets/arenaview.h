@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The arena on screen: shows the last frame the surface flipped, pixel for pixel,
 // and reports mouse presses in arena coordinates.
 #pragma once

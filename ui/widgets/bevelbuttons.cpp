@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/bevelbuttons.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small bevelled buttons drawn by hand: the arrows of a spin edit and the
 // editor's speaker. They click like any button (and the arrows repeat while held).
 #pragma once

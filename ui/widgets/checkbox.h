@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editor's check box: a black well in a bronze frame with a yellow tick, and
 // its caption in the labels' orange with their dark outline. A click only reports
 // itself; whether it shows a tick is the game's to say.

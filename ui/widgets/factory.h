@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every control of the two windows is made here, one function per kind, so that
 // the look of a kind is decided in one place.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two gauges of the window: the turn display's pies and the editor's point bar.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's labels: plain text in one colour, optionally with a one-pixel dark
 // outline so that it reads on any background, and optionally in another colour
 // while the mouse is over it. Text that does not fit the label's maximum width is

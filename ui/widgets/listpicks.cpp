@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/listpicks.h"
 
 #include <QEvent>

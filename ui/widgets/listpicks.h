@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rows a player picks in a list: by mouse (a click on the row already selected
 // counts too) or by keyboard; never the selection the program sets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A page control of which only the tab strip shows: the tabs stand on its left
 // edge, one under the other, their captions written bottom-up. A press on a tab
 // is reported; which page is current is up to the owner.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/panels.h"
 
 #include <QMouseEvent>

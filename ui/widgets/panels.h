@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small self-drawn widgets of the two windows: gradient bevels and picture boxes.
 #pragma once
 

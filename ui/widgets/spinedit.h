@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A spin edit: an edit box whose text is its state, with up and down arrows that
 // step the value it reads as. The text may hold anything the player types.
 #pragma once

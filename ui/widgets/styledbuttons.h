@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's own push buttons: four self-drawn styles that light up, sink and
 // spring back as the mouse enters, presses, releases and leaves them.
 //

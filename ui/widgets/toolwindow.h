@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A floating window inside the main window: a 16-pixel caption bar with no buttons,
 // moved by its caption and resized by its edges and corners, never leaving its parent.
 #pragma once
