@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// hexbrawl-tournament [ROUNDS]: how well the computer plays. Seeded headless rounds
+// hexbrawl-tournament [ROUNDS [FFAROUNDS]] [--check]: how well the computer plays. Seeded headless rounds
 // of two equally built wizards, seats alternated, the computer against a random
 // player and against a simple one, and free-for-all rounds of four computers. It
 // prints win rates with their 95% intervals, turns per round and the computer's
-// decision time, and ends with one line per contest.
+// decision time, and ends with one line per contest. With --check it fails (exit 1)
+// when the computer misses its targets: 95% of the duels against the random player,
+// 75% against the simple one, and every free-for-all ended within 300 turns.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -258,8 +260,16 @@ void report(const char* name, const Figures& f)
 
 int main(int argc, char** argv)
 {
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
-    const int ffarounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 100;
+    std::vector<int> counts;
+    bool check = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--check")
+            check = true;
+        else
+            counts.push_back(std::max(1, std::atoi(argv[i])));
+    }
+    const int rounds = counts.size() > 0 ? counts[0] : 200;
+    const int ffarounds = counts.size() > 1 ? counts[1] : 100;
     Figures random, simple, ffa;
     for (int r = 0; r < rounds; ++r) {
         tournament::RandomPlayer other(static_cast<std::uint32_t>(r) * 2654435761u + 17u);
@@ -277,5 +287,7 @@ int main(int argc, char** argv)
     std::printf("tournament random %d of %d\n", random.won, random.rounds);
     std::printf("tournament simple %d of %d\n", simple.won, simple.rounds);
     std::printf("tournament ffa %d of %d within %d turns\n", ffa.ended, ffa.rounds, turnlimit);
-    return 0;
+    const bool met = 100 * random.won >= 95 * random.rounds && 100 * simple.won >= 75 * simple.rounds &&
+                     ffa.ended == ffa.rounds;
+    return check && !met ? 1 : 0;
 }
