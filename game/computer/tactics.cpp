@@ -183,6 +183,19 @@ private:
         });
     }
 
+    // The `count` foes nearest to `at`, nearest first (the first wizard of a tie first).
+    std::vector<const Foe*> nearest(Point at, std::size_t count) const
+    {
+        std::vector<std::pair<double, const Foe*>> byfar;
+        for (const Foe& foe : foes_)
+            byfar.push_back({distance(at, foe.at), &foe});
+        std::stable_sort(byfar.begin(), byfar.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<const Foe*> out;
+        for (std::size_t i = 0; i < byfar.size() && i < count; ++i)
+            out.push_back(byfar[i].second);
+        return out;
+    }
+
     // The actions that get the spell of `row` armed, then the press.
     std::vector<Action> cast(const Cast& c) const
     {
@@ -239,15 +252,7 @@ private:
         if (!targeted)
             return out;
         // The spots from which each spell would just reach each of the nearest foes.
-        std::vector<const Foe*> near;
-        for (const Foe& foe : foes_)
-            near.push_back(&foe);
-        std::sort(near.begin(), near.end(), [&](const Foe* a, const Foe* b) {
-            return distance(from, a->at) < distance(from, b->at) || (distance(from, a->at) == distance(from, b->at) && a->id < b->id);
-        });
-        if (near.size() > 3)
-            near.resize(3);
-        for (const Foe* f : near)
+        for (const Foe* f : nearest(from, 3))
             for (const Spell& s : ranged_) {
                 const Foe& foe = *f;
                 const double d = distance(from, foe.at);
@@ -347,14 +352,7 @@ private:
         best.dealt.assign(static_cast<std::size_t>(f_.playercount) + 1, 0);
         best.killed = best.dealt;
         // The nearest few foes, with the spells that deal most for the walk.
-        std::vector<const Foe*> near;
-        for (const Foe& foe : foes_)
-            near.push_back(&foe);
-        std::sort(near.begin(), near.end(), [&](const Foe* a, const Foe* b) {
-            return distance(at, a->at) < distance(at, b->at) || (distance(at, a->at) == distance(at, b->at) && a->id < b->id);
-        });
-        if (near.size() > 3)
-            near.resize(3);
+        const std::vector<const Foe*> near = nearest(at, 3);
         std::vector<const Spell*> spells;
         for (const Spell& s : ranged_)
             if (s.a->walkcost <= walk)
