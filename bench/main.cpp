@@ -70,14 +70,12 @@ void ComputerMove(benchmark::State& state, const TForm1& position)
                 ++i;
                 continue;
             }
-            for (int j = i; j < Inplay::last; ++j)
-                f->inplay[j] = f->inplay[j + 1];
-            f->inplay[Inplay::last] = Tability{};
+            f->inplay.remove(i, Inplay::last, [](Tability& last) { last = Tability{}; });
             --f->inplaycount;
         }
         f->currentplayer = p;
         f->computer[p] = true;
-        f->mode = 0;
+        f->mode = Mode::walking;
         f->firstturn = false;
         Tplayer& w = f->players[p];
         w.walk = w.maxwalk;

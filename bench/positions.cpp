@@ -188,7 +188,7 @@ public:
 
     void cancel()
     {
-        if (f_.mode == 1)
+        if (f_.mode == Mode::aiming)
             s_.click(Control::AbilityBtn);
     }
 
@@ -237,7 +237,7 @@ public:
         cancel();
         s_.select(Control::SpellPicker, slot);
         s_.click(Control::AbilityBtn);
-        if (f_.mode != 1)
+        if (f_.mode != Mode::aiming)
             return false;
         const std::int32_t before = f_.inplaycount;
         s_.press(pixel(at.x), pixel(at.y));

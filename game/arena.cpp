@@ -14,7 +14,7 @@ void TForm1::DrawMouseDown(int X, int Y)
     const double px = X;
     const double py = Y;
 
-    if (mode == 0) {
+    if (mode == Mode::walking) {
         Tplayer& w = current();
         const double d = std::sqrt((w.x + 10 - px) * (w.x + 10 - px) + (w.y + 10 - py) * (w.y + 10 - py));
         if (!(w.walk * 10.0 < d)) {
@@ -32,7 +32,7 @@ void TForm1::DrawMouseDown(int X, int Y)
         }
     }
 
-    if (mode == 1) {
+    if (mode == Mode::aiming) {
         const Tability* a = selectedability();
         if (!a)
             return;

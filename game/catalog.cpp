@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "game/kinds.h"
 #include "present/catalogues.h"
 
 namespace hexbrawl {
@@ -144,9 +145,9 @@ void generatecatalog(Catalog& catalog, Random& random)
 {
     using Maker = void (*)(Tability&, Random&, std::int32_t);
     constexpr std::array<Maker, 4> makers{makeranged, makeblock, makereflect, maketeleport};
-    for (int page = 0; page < 4; ++page) {
-        for (std::int32_t L = 1; L <= 100; ++L) {
-            Tability& a = catalog[page * 100 + L - 1];
+    for (int page = 0; page < kindcount; ++page) {
+        for (std::int32_t L = 1; L <= pagesize; ++L) {
+            Tability& a = catalog[page * pagesize + L - 1];
             a = Tability{};
             a.level = L;
             makers[static_cast<std::size_t>(page)](a, random, L);

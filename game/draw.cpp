@@ -76,13 +76,13 @@ void TForm1::DrawScreen()
     double radius = 0;
     std::uint32_t pen = 0;
     bool circle = false;
-    if (mode == 1) {
+    if (mode == Mode::aiming) {
         if (const Tability* a = selectedability()) {
             radius = a->aim;
             pen = 0x0000FF;
             circle = true;
         }
-    } else if (mode == 0) {
+    } else if (mode == Mode::walking) {
         radius = w.walk * 10.0;
         pen = 0xFF0000;
         circle = true;

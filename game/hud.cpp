@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "game/kinds.h"
 #include "game/tform1.h"
 
 namespace hexbrawl {
@@ -16,17 +17,6 @@ std::string general(double v)
     std::snprintf(text, sizeof text, "%.15g", v);
     std::string s = text;
     return s == "-0" ? "0" : s;
-}
-
-const char* kindline(std::int32_t kind)
-{
-    switch (kind) {
-    case Ranged: return "Ability Type: Ranged Attack";
-    case Block: return "Ability Type: Block Spell";
-    case Reflect: return "Ability Type: Reflect Spell";
-    case Teleport: return "Ability Type: Teleport";
-    default: return nullptr;
-    }
 }
 
 }  // namespace
@@ -58,8 +48,8 @@ void TForm1::SpellPickerClick()
     info.clear();
     info.push_back(a->name);
     info.emplace_back("-------------");
-    if (const char* k = kindline(a->kind))
-        info.emplace_back(k);
+    if (const KindFacts* k = factsof(a->kind))
+        info.emplace_back(k->hudline);
     info.push_back("Level: " + std::to_string(a->level));
     info.push_back("Walk Cost: " + std::to_string(a->walkcost));
     info.push_back("Range: " + general(a->range));
@@ -73,7 +63,7 @@ void TForm1::AbilityBtnClick()
     ListBox& list = controls.SpellPicker;
     if (list.selected < 0 && !list.items.empty())
         list.selected = 0;
-    if (mode == 0) {
+    if (mode == Mode::walking) {
         const Tability* a = selectedability();
         if (!a || a->walkcost > current().walk)
             return;
@@ -82,14 +72,14 @@ void TForm1::AbilityBtnClick()
             return;
         }
         playwave("cast");
-        mode = 1;
+        mode = Mode::aiming;
         controls.SpellPickerEnabled = false;
         controls.SpellPickerColor = FontColor::red;
         controls.AbilityBtn = "Cancel";
-    } else if (mode == 1) {
+    } else if (mode == Mode::aiming) {
         playwave("click");
         controls.AbilityBtn = "Use Ability";
-        mode = 0;
+        mode = Mode::walking;
         controls.SpellPickerEnabled = true;
         controls.SpellPickerColor = FontColor::yellow;
     }

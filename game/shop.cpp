@@ -2,29 +2,17 @@
 // The spell shop: the catalogue pages, the spellbook, buying and selling.
 #include <string>
 
+#include "game/kinds.h"
 #include "game/tform1.h"
 
 namespace hexbrawl {
-
-namespace {
-const char* kindline(std::int32_t kind)
-{
-    switch (kind) {
-    case Ranged: return "Ranged attack spell.";
-    case Block: return "Block spell.";
-    case Reflect: return "Reflect spell.";
-    case Teleport: return "Teleportation spell.";
-    default: return nullptr;
-    }
-}
-}  // namespace
 
 void TForm1::abilityinfo(std::vector<std::string>& lines, const Tability& a) const
 {
     lines.clear();
     lines.push_back("Name: " + a.name);
-    if (const char* k = kindline(a.kind))
-        lines.emplace_back(k);
+    if (const KindFacts* k = factsof(a.kind))
+        lines.emplace_back(k->shopline);
     lines.push_back("Level: " + std::to_string(a.level));
     lines.push_back("Min: " + std::to_string(a.mineffect));
     lines.push_back("Max: " + std::to_string(a.maxeffect));
@@ -42,8 +30,8 @@ void TForm1::refreshyourlist()
 
     const int page = controls.MagicType;
     controls.PurchaseList.clear();
-    for (int i = 1; i <= 100; ++i)
-        controls.PurchaseList.items.push_back(catalog[page * 100 + i - 1].name + "(" + std::to_string(3 * i) + ")");
+    for (int i = 1; i <= pagesize; ++i)
+        controls.PurchaseList.items.push_back(catalog[page * pagesize + i - 1].name + "(" + std::to_string(3 * i) + ")");
 }
 
 void TForm1::MagicTypeChange() { refreshyourlist(); }
@@ -108,17 +96,15 @@ void TForm1::SellBtnClick()
     setpoints(controls.PointGauge.value + 3 * entry->level);
     pointscaption();
 
-    Spellbook& book = current().spellbook;
-    for (int j = sellindex; j < Spellbook::last; ++j)
-        book[j] = book[j + 1];
-    Tability& last = book[Spellbook::last];
-    last.name.clear();
-    last.sprite.clear();
-    last.element.clear();
-    last.walkcost = 0;
-    last.range = last.maxrange = last.aim = last.angle = last.x = last.y = 0;
-    last.mineffect = last.maxeffect = 0;
-    last.kind = 0;
+    current().spellbook.remove(sellindex, Spellbook::last, [](Tability& last) {
+        last.name.clear();
+        last.sprite.clear();
+        last.element.clear();
+        last.walkcost = 0;
+        last.range = last.maxrange = last.aim = last.angle = last.x = last.y = 0;
+        last.mineffect = last.maxeffect = 0;
+        last.kind = AbilityKind{};
+    });
     refreshyourlist();
 }
 

@@ -30,6 +30,15 @@ struct Table {
         return items[static_cast<std::size_t>(i - Lo)];
     }
     static constexpr bool contains(int i) { return i >= Lo && i <= Hi; }
+    // Removes entry `place` of a packed table: the entries after it up to `end` move
+    // down one place (whole records), and `clear` empties the place `end` was.
+    template <typename Clear>
+    void remove(int place, int end, Clear clear)
+    {
+        for (int j = place; j < end; ++j)
+            (*this)[j] = (*this)[j + 1];
+        clear((*this)[end]);
+    }
     auto begin() { return items.begin(); }
     auto end() { return items.end(); }
     auto begin() const { return items.begin(); }
@@ -37,6 +46,9 @@ struct Table {
 };
 
 enum AbilityKind : std::int32_t { Ranged = 1, Block = 2, Reflect = 3, Teleport = 4 };
+
+// What a press on the arena does: a step, or a cast of the selected spell.
+enum class Mode : std::int32_t { walking = 0, aiming = 1 };
 
 // One ability: a catalogue entry, a spellbook slot or an ability on the arena.
 struct Tability {
@@ -54,7 +66,7 @@ struct Tability {
     std::int32_t mineffect = 0, maxeffect = 0;
     std::string sprite;
     std::string element;
-    std::int32_t kind = 0;
+    AbilityKind kind{};         // 0 in a free slot
 };
 
 using Spellbook = Table<Tability, 0, 99>;

@@ -31,7 +31,7 @@ public:
     std::int32_t playercount = 0;
     std::int32_t sellindex = 0;
     bool matchrunning = false;
-    std::int32_t mode = 0;  // 0 walking, 1 aiming
+    Mode mode = Mode::walking;
     std::int32_t inplaycount = 0;
     std::int32_t treecount = 0;
     std::int32_t gamelevel = 0;

@@ -3,6 +3,7 @@
 // clash, fell trees and hurt wizards, rounds end and explosions fade.
 #include <string>
 
+#include "game/kinds.h"
 #include "game/tform1.h"
 
 namespace hexbrawl {
@@ -11,19 +12,16 @@ std::int32_t TForm1::roll(const Tability& a) { return random.randomint(a.maxeffe
 
 void TForm1::removeability(int place)
 {
-    for (int j = place; j < Inplay::last; ++j)
-        inplay[j] = inplay[j + 1];
-    inplay[Inplay::last].name.clear();
+    inplay.remove(place, Inplay::last, [](Tability& last) { last.name.clear(); });
     --inplaycount;
 }
 
 void TForm1::removetree(int place)
 {
-    for (int j = place; j < Obstacles::last; ++j)
-        obstacles[j] = obstacles[j + 1];
-    Tobstacle& last = obstacles[Obstacles::last];
-    last.image.clear();
-    last.x = last.y = 0;
+    obstacles.remove(place, Obstacles::last, [](Tobstacle& last) {
+        last.image.clear();
+        last.x = last.y = 0;
+    });
     --treecount;
 }
 
@@ -56,7 +54,7 @@ bool TForm1::clashes(int& a)
             continue;
         const std::int32_t ra = roll(A);
         const std::int32_t rb = roll(B);
-        if (B.kind != Ranged && B.kind != Block && B.kind != Reflect)
+        if (const KindFacts* facts = factsof(B.kind); !facts || !facts->stopsprojectiles)
             continue;
 
         if (ra == rb) {
@@ -129,7 +127,7 @@ bool TForm1::wizardhits(int a)
     for (int p = 1; p <= playercount; ++p) {
         const Tability& A = inplay[a];
         Tplayer& W = players[p];
-        if (A.x + A.spritewidth > W.x && W.x + 20 > A.x && A.y + A.spriteheight > W.y && W.y + 20 > A.y &&
+        if (A.x + A.spritewidth > W.x && W.x + wizardbox > A.x && A.y + A.spriteheight > W.y && W.y + wizardbox > A.y &&
             p != A.owner && W.hp > 0) {
             makeexplosion(A);
             playwave("obstacle");
@@ -182,8 +180,8 @@ void TForm1::decayexplosions()
     while (e <= explosioncount) {
         explosions[e].radius -= 1;
         if (explosions[e].radius <= 0) {
-            for (int j = e; j < explosioncount; ++j)
-                explosions[j] = explosions[j + 1];
+            // The place the last one left keeps its copy: nothing reads past the count.
+            explosions.remove(e, explosioncount, [](Texplosion&) {});
             --explosioncount;
         } else {
             ++e;
@@ -221,7 +219,7 @@ void TForm1::GameTimerTimer()
             A.range -= 1;
         A.x += A.dx;
         A.y += A.dy;
-        if (A.x > 750 || A.x < 0 || A.y > 750 || A.y < 0)
+        if (A.x > arenasize || A.x < 0 || A.y > arenasize || A.y < 0)
             A.range = 0;
         if (A.range <= 0) {
             removeability(a);

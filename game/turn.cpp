@@ -3,6 +3,7 @@
 // wizard. It is the only way the turn passes.
 #include <string>
 
+#include "game/kinds.h"
 #include "game/tform1.h"
 
 namespace hexbrawl {
@@ -41,15 +42,15 @@ void TForm1::startgame()
     // for the next turn start.
     for (int i = 1; i <= Inplay::last; ++i) {
         const Tability& a = inplay[i];
-        if (a.name.empty() || (a.kind != Block && a.kind != Reflect && a.kind != Teleport))
+        const KindFacts* facts = factsof(a.kind);
+        if (a.name.empty() || !facts || !facts->lasting)
             continue;
         if (random.randomint(100) < a.range) {
-            for (int j = i; j < Inplay::last; ++j)
-                inplay[j] = inplay[j + 1];
-            Tability& last = inplay[Inplay::last];
-            last.name.clear();
-            last.x = last.y = 0;
-            last.mineffect = last.maxeffect = 0;
+            inplay.remove(i, Inplay::last, [](Tability& last) {
+                last.name.clear();
+                last.x = last.y = 0;
+                last.mineffect = last.maxeffect = 0;
+            });
             --inplaycount;
         }
     }
@@ -69,7 +70,7 @@ void TForm1::startgame()
 
     Tplayer& w = current();
     w.walk = w.maxwalk;
-    mode = 0;
+    mode = Mode::walking;
 
     controls.Caption = w.name + " is moving...";
     message(MessageKind::info, "Player " + w.name + " its your turn.");

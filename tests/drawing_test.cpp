@@ -232,7 +232,7 @@ TEST_F(Drawing, BusyFramesMatchThePlainDrawing)
     // The aim circle instead of the walk circle.
     s.select(Control::SpellPicker, 0);
     s.click(Control::AbilityBtn);
-    ASSERT_EQ(f.mode, 1);
+    ASSERT_EQ(f.mode, Mode::aiming);
     frames(2);
 }
 

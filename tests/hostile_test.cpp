@@ -313,7 +313,7 @@ monkey::Script boltinflight(monkey::Player& p)
     EXPECT_EQ(f.currentplayer, 2);
     run(Action::select(Control::SpellPicker, 0));
     click(Control::AbilityBtn);
-    EXPECT_EQ(f.mode, 1);
+    EXPECT_EQ(f.mode, Mode::aiming);
     const Tplayer& b = f.players[2];  // at (365, 730): A is straight up
     run(Action::press(static_cast<int>(b.x) + 10, static_cast<int>(b.y) - 5));
     run(Action::tick(4));

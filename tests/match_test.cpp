@@ -56,7 +56,7 @@ struct Match : ::testing::Test {
         a.level = 2;
         return put(a);
     }
-    Tability& wall(double x, double y, const char* element, int kind, int min, int max, int owner = 2)
+    Tability& wall(double x, double y, const char* element, AbilityKind kind, int min, int max, int owner = 2)
     {
         Tability a = f.catalog[static_cast<std::size_t>(100 * (kind - 1))];
         a.name = std::string(element) + " wall " + std::to_string(f.inplaycount + 1);
@@ -443,12 +443,12 @@ TEST_F(Match, CastingEachKind)
     book[1].aim = book[2].aim = book[0].aim = 200;
     book[0].walkcost = 1;
     auto arm = [&](int row) {
-        if (f.mode == 1)
+        if (f.mode == Mode::aiming)
             s.click(Control::AbilityBtn);
         f.controls.SpellPicker.items = {book[0].name, book[1].name, book[2].name};
         s.select(Control::SpellPicker, row);
         s.click(Control::AbilityBtn);
-        ASSERT_EQ(f.mode, 1);
+        ASSERT_EQ(f.mode, Mode::aiming);
     };
 
     arm(0);
@@ -469,7 +469,7 @@ TEST_F(Match, CastingEachKind)
     EXPECT_EQ(w.walk, 48);
     s.press(749, 749);  // outside the aim circle: nothing
     EXPECT_EQ(f.inplaycount, 2);
-    EXPECT_EQ(f.mode, 1);
+    EXPECT_EQ(f.mode, Mode::aiming);
 
     arm(1);
     s.press(300, 200);

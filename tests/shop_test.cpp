@@ -126,7 +126,7 @@ TEST_F(Shop, AFullBookBuysNothingAndItsLastSlotCanBeSold)
     EXPECT_EQ(points(), 25);
     sell(99);
     EXPECT_TRUE(book()[99].name.empty());
-    EXPECT_EQ(book()[99].kind, 0);
+    EXPECT_EQ(book()[99].kind, AbilityKind{});
     EXPECT_EQ(f.controls.Yourlist.items.size(), 99u);
     EXPECT_EQ(points(), 25);  // already at the budget
 }

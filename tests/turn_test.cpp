@@ -222,7 +222,7 @@ TEST_F(Turns, TheTurnDisplayIsWrittenForTheNewWizard)
     EXPECT_EQ(c.Portrait, "wizard5");
     EXPECT_EQ(c.SpellPicker.items, std::vector<std::string>{b.spellbook[0].name});
     EXPECT_EQ(c.SpellPicker.selected, -1);
-    EXPECT_EQ(f.mode, 0);
+    EXPECT_EQ(f.mode, Mode::walking);
     // The tick writes its own form of the health text.
     s.tick(1);
     EXPECT_EQ(c.HPlbl, "Hp: 1 / 3");
@@ -300,11 +300,11 @@ TEST_F(Turns, RangedAbilitiesWaitForTheFirstTurnToEnd)
     s.clearrecords();
     s.click(Control::AbilityBtn);  // no row chosen: row 0, the Ranged bolt
     EXPECT_EQ(f.controls.SpellPicker.selected, 0);
-    EXPECT_EQ(f.mode, 0);
+    EXPECT_EQ(f.mode, Mode::walking);
     EXPECT_EQ(s.sounds(), std::vector<std::string>{"click"});
     s.select(Control::SpellPicker, 1);
     s.click(Control::AbilityBtn);
-    EXPECT_EQ(f.mode, 1);
+    EXPECT_EQ(f.mode, Mode::aiming);
     EXPECT_EQ(f.controls.AbilityBtn, "Cancel");
     EXPECT_EQ(f.controls.SpellPickerColor, FontColor::red);
     s.select(Control::SpellPicker, 0);  // the list is locked while aiming
@@ -312,7 +312,7 @@ TEST_F(Turns, RangedAbilitiesWaitForTheFirstTurnToEnd)
 
     endturn();  // ends the first turn while aiming
     EXPECT_FALSE(f.firstturn);
-    EXPECT_EQ(f.mode, 0);
+    EXPECT_EQ(f.mode, Mode::walking);
     EXPECT_TRUE(f.controls.SpellPickerEnabled);
     EXPECT_EQ(f.controls.AbilityBtn, "Use Ability");
     EXPECT_EQ(f.controls.SpellPickerColor, FontColor::red);  // stays red until the next "Cancel"
@@ -321,14 +321,14 @@ TEST_F(Turns, RangedAbilitiesWaitForTheFirstTurnToEnd)
     next.walk = next.spellbook[0].walkcost - 1;
     s.clearrecords();
     s.click(Control::AbilityBtn);  // one point short: silence
-    EXPECT_EQ(f.mode, 0);
+    EXPECT_EQ(f.mode, Mode::walking);
     EXPECT_TRUE(s.sounds().empty());
     next.walk = next.spellbook[0].walkcost;
     s.click(Control::AbilityBtn);
-    EXPECT_EQ(f.mode, 1);
+    EXPECT_EQ(f.mode, Mode::aiming);
     EXPECT_EQ(s.sounds(), std::vector<std::string>{"cast"});
     s.click(Control::AbilityBtn);
-    EXPECT_EQ(f.mode, 0);
+    EXPECT_EQ(f.mode, Mode::walking);
     EXPECT_EQ(f.controls.SpellPickerColor, FontColor::yellow);
 }
 
@@ -356,7 +356,7 @@ TEST_F(Turns, AWizardWithNoAbilitiesCannotAim)
     ASSERT_TRUE(f.controls.SpellPicker.items.empty());
     s.clearrecords();
     s.click(Control::AbilityBtn);
-    EXPECT_EQ(f.mode, 0);
+    EXPECT_EQ(f.mode, Mode::walking);
     EXPECT_TRUE(s.sounds().empty());
 }
 

@@ -11,6 +11,7 @@
 #include <chrono>
 
 #include "game/input.h"
+#include "game/kinds.h"
 #include "game/tform1.h"
 #include "present/imagebank.h"
 #include "present/qt/qtdialogs.h"
@@ -250,7 +251,9 @@ void MainWindow::buildeditor() {
     label({152, 184}, "This is the maximum amount of movement points you can have. (cost 2pts)", orange, small)
         ->setObjectName("glLabel7");
 
-    MagicType_ = makepagetabs(w, {11, 257, 19, 205}, {"Ranged", "Block", "Reflect", "Teleport"}, 50, 16);
+    QStringList tabs;
+    for (const KindFacts& k : kinds) tabs.push_back(qtext(std::string(k.tab)));
+    MagicType_ = makepagetabs(w, {11, 257, 19, 205}, tabs, 50, 16);
     label({8, 224}, "Available Spells:", orange, {19, false, true})->setObjectName("glLabel5");
     PurchaseList_ = makelist(w, {32, 256, 177, 241}, yellow, small);
     costlbl_ = label({232, 224}, "Cost:", orange, small);

@@ -201,9 +201,9 @@ private:
     {
         std::vector<Action> out;
         const ListBox& list = f_.controls.SpellPicker;
-        if (f_.mode == 1 && list.selected != c.row)
+        if (f_.mode == Mode::aiming && list.selected != c.row)
             out.push_back(Action::click(Control::AbilityBtn));  // Cancel first
-        if (f_.mode != 1 || list.selected != c.row) {
+        if (f_.mode != Mode::aiming || list.selected != c.row) {
             if (list.selected != c.row)
                 out.push_back(Action::select(Control::SpellPicker, c.row));
             out.push_back(Action::click(Control::AbilityBtn));
@@ -217,7 +217,7 @@ private:
         if (m.row >= 0)
             return cast({m.row, m.press});
         std::vector<Action> out;
-        if (f_.mode == 1)
+        if (f_.mode == Mode::aiming)
             out.push_back(Action::click(Control::AbilityBtn));
         out.push_back(Action::press(m.press.x, m.press.y));
         return out;

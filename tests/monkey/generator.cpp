@@ -371,7 +371,7 @@ Command Generator::match(const TForm1& f)
     if (w.hp < 1 || w.walk <= 0)
         return tick(1);
 
-    if (f.mode == 1) {
+    if (f.mode == Mode::aiming) {
         const int row = c.SpellPicker.selected;
         const Tability* a = Spellbook::contains(row) ? &w.spellbook[row] : nullptr;
         if (!a || a->name.empty() || dice_.permille(40))

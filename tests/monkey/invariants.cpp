@@ -60,8 +60,8 @@ std::optional<Failure> checkinvariants(const TForm1& f)
         return broken("playercount", "playercount ", f.playercount);
     if (f.currentplayer < 1 || f.currentplayer > 12)
         return broken("currentplayer", "currentplayer ", f.currentplayer);
-    if (f.mode != 0 && f.mode != 1)
-        return broken("mode", "mode ", f.mode);
+    if (f.mode != Mode::walking && f.mode != Mode::aiming)
+        return broken("mode", "mode ", static_cast<int>(f.mode));
     if (f.gamelevel < 1)
         return broken("gamelevel", "gamelevel ", f.gamelevel);
 

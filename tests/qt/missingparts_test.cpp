@@ -86,7 +86,7 @@ TEST_F(MissingParts, AMatchPlaysWithTheProgramsOwnSoundPortWhateverTheAudio) {
     ASSERT_EQ(spells->count(), 1);
     QTest::mouseClick(spells->viewport(), Qt::LeftButton, {}, spells->visualItemRect(spells->item(0)).center());
     click(Control::AbilityBtn);
-    ASSERT_EQ(f.mode, 1);
+    ASSERT_EQ(f.mode, Mode::aiming);
     const Tplayer& w = f.players[1];
     QTest::mouseClick(window.arena(), Qt::LeftButton, {},
                       QPoint(static_cast<int>(w.x) + 10, static_cast<int>(w.y) + 20));

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "game/kinds.h"
 #include "tools/script/scenario.h"
 
 int main(int argc, char** argv)
@@ -14,13 +15,13 @@ int main(int argc, char** argv)
     hexbrawl::Session session;
     session.start(seed);
     const auto& catalog = session.form().catalog;
-    static const char* pages[] = {"Ranged", "Block", "Reflect", "Teleport"};
     std::printf("The spells of seed %u\n", seed);
-    for (int page = 0; page < 4; ++page) {
-        std::printf("\n== %s ==\n%-5s %-40s %5s %5s %6s %6s %9s\n", pages[page], "Level", "Name", "Price", "Walk",
-                    "Range", "Aim", "Effect");
-        for (int i = 0; i < 100; ++i) {
-            const hexbrawl::Tability& a = catalog[page * 100 + i];
+    for (const hexbrawl::KindFacts& kind : hexbrawl::kinds) {
+        const int page = hexbrawl::pageof(kind.kind);
+        std::printf("\n== %.*s ==\n%-5s %-40s %5s %5s %6s %6s %9s\n", static_cast<int>(kind.tab.size()), kind.tab.data(),
+                    "Level", "Name", "Price", "Walk", "Range", "Aim", "Effect");
+        for (int i = 0; i < hexbrawl::pagesize; ++i) {
+            const hexbrawl::Tability& a = catalog[page * hexbrawl::pagesize + i];
             std::printf("%-5d %-40s %5d %5d %6d %6d %4d..%-4d\n", a.level, a.name.c_str(), 3 * a.level, a.walkcost,
                         hexbrawl::truncate(a.range), hexbrawl::truncate(a.aim), a.mineffect, a.maxeffect);
         }

@@ -103,7 +103,7 @@ void writeability(JsonWriter& j, const Tability& a, int slot)
     j.key("maxeffect").value(a.maxeffect);
     j.key("sprite").value(a.sprite);
     j.key("element").value(a.element);
-    j.key("kind").value(a.kind);
+    j.key("kind").value(static_cast<std::int32_t>(a.kind));
     if (slot >= 0)
         j.key("slot").value(static_cast<std::int64_t>(slot));
     j.endobject();
@@ -210,7 +210,7 @@ std::string Session::state()
     j.key("playercount").value(f.playercount);
     j.key("sellindex").value(f.sellindex);
     j.key("matchrunning").value(f.matchrunning);
-    j.key("mode").value(f.mode);
+    j.key("mode").value(static_cast<std::int32_t>(f.mode));
     j.key("inplaycount").value(f.inplaycount);
     j.key("treecount").value(f.treecount);
     j.key("gamelevel").value(f.gamelevel);

@@ -88,7 +88,7 @@ public:
             std::printf("  turn %d: %s (%.0f,%.0f) hp %d walk %d: %s %d %d,%d  (in play %d, mode %d)\n", quiet_.turns,
                         w.name.c_str(), w.x, w.y, w.hp, w.walk,
                         step->control ? std::string(controlname(*step->control)).c_str() : "press", step->row,
-                        step->x, step->y, form_->inplaycount, form_->mode);
+                        step->x, step->y, form_->inplaycount, static_cast<int>(form_->mode));
         }
         if (step)
             act(*step);

@@ -41,17 +41,17 @@ std::optional<Action> RandomPlayer::next(const TForm1& form)
     const Tability* armed = Spellbook::contains(row) ? &w.spellbook[row] : nullptr;
     switch (dice_.randomint(4)) {
     case 0:
-        if (form.mode == 0 && !list.items.empty())
+        if (form.mode == Mode::walking && !list.items.empty())
             return Action::select(Control::SpellPicker, dice_.randomint(static_cast<std::int32_t>(list.items.size())));
         break;
     case 1:
         // Only a spell the rules let it arm, or Cancel.
-        if (form.mode == 1 ||
+        if (form.mode == Mode::aiming ||
             (armed && armed->walkcost <= w.walk && !(form.firstturn && armed->kind == Ranged)))
             return Action::click(Control::AbilityBtn);
         break;
     case 2: {
-        const double radius = form.mode == 1 && armed ? armed->aim : w.walk * 10.0;
+        const double radius = form.mode == Mode::aiming && armed ? armed->aim : w.walk * 10.0;
         if (radius >= 1) {
             const Press p = somewhere(dice_, centre(w), radius);
             return Action::press(p.x, p.y);
@@ -86,7 +86,7 @@ std::optional<Action> SimplePlayer::next(const TForm1& form)
     const Tability* spell = best >= 0 ? &w.spellbook[best] : nullptr;
     const bool canfire = spell && !form.firstturn && spell->walkcost <= w.walk;
     const bool inrange = spell && gap <= spell->maxrange * speed - 10;
-    if (form.mode == 1) {
+    if (form.mode == Mode::aiming) {
         if (canfire && inrange && form.controls.SpellPicker.selected == best) {
             const Point at{target.x - spell->spritewidth / 2, target.y - spell->spriteheight / 2};
             const Press p = aimpress(me_at, at, spell->aim);
