@@ -14,7 +14,7 @@ Snapshot::Snapshot(const TForm1& f)
     : inplay_(f.inplay), obstacles_(f.obstacles), explosions_(f.explosions), currentplayer_(f.currentplayer),
       playercount_(f.playercount), mode_(f.mode), inplaycount_(f.inplaycount), treecount_(f.treecount),
       gamelevel_(f.gamelevel), deadcount_(f.deadcount), explosioncount_(f.explosioncount),
-      matchrunning_(f.matchrunning), firstturn_(f.firstturn), timer_(f.controls.GameTimer), random_(f.random),
+      matchrunning_(f.matchrunning), firstturn_(f.firstturn), timer_(f.controls.GameTimer.enabled), random_(f.random),
       frames_(f.frames)
 {
     for (int p = Players::first; p <= Players::last; ++p) {
@@ -49,7 +49,7 @@ void Snapshot::restore(TForm1& f) const
     f.explosioncount = explosioncount_;
     f.matchrunning = matchrunning_;
     f.firstturn = firstturn_;
-    f.controls.GameTimer = timer_;
+    f.controls.GameTimer.enabled = timer_;
     f.random = random_;
     f.frames = frames_;
 }
@@ -167,7 +167,7 @@ public:
     // The editor after a round: every wizard in turn, then the next match.
     void revisit(const Visit& visit)
     {
-        if (f_.matchrunning || !f_.controls.PurchaseWindow)
+        if (f_.matchrunning || !f_.controls.PurchaseWindow.visible)
             fail("no round has ended");
         for (int i = 1; i <= f_.playercount; ++i) {
             visit(*this);
@@ -203,7 +203,7 @@ public:
     // Ticks until nothing flies any more (or the round is over).
     void settle()
     {
-        for (int i = 0; i < 200 && flying() && f_.controls.GameTimer; ++i)
+        for (int i = 0; i < 200 && flying() && f_.controls.GameTimer.enabled; ++i)
             s_.tick(1);
         s_.clearrecords();
     }

@@ -7,7 +7,7 @@
 namespace hexbrawl {
 
 namespace {
-constexpr std::array<std::pair<Control, std::string_view>, 18> names{{
+constexpr std::array<std::pair<Control, std::string_view>, controlcount> names{{
     {Control::TitleImage, "TitleImage"},
     {Control::PlaysndBtn, "PlaysndBtn"},
     {Control::PurchaseBtn, "PurchaseBtn"},

@@ -10,9 +10,13 @@
 
 namespace hexbrawl {
 
+enum class FontColor { yellow, red };
+
 struct ListBox {
     std::vector<std::string> items;
     int selected = -1;          // -1: no row selected
+    bool enabled = true;
+    FontColor color = FontColor::yellow;
 
     void clear()
     {
@@ -29,12 +33,49 @@ struct EditBox {
     std::vector<std::string> items;  // the drop-down choices, for the boxes that have them
 };
 
+// A bar gauge: the value and the maximum it is drawn against.
 struct Gauge {
     int value = 0;
     int max = 0;
 };
 
-enum class FontColor { yellow, red };
+// A pie gauge: the progress last set, as set (not clamped).
+struct Pie {
+    int progress = 100;
+};
+
+struct Label {
+    std::string caption;
+};
+
+// A picture box: the name of the picture shown, as it was passed to showpicture.
+struct Picture {
+    std::string picture;
+};
+
+// A multi-line text box.
+struct Memo {
+    std::vector<std::string> lines;
+};
+
+// One of the styled push buttons: its caption and its own Enabled flag.
+struct Button {
+    std::string caption;
+    bool enabled = true;
+};
+
+struct Shown {
+    bool visible = true;
+};
+
+struct Timer {
+    bool enabled = false;
+};
+
+// The page control of the shop: the page showing.
+struct Pages {
+    int page = 0;
+};
 
 struct CheckBox {
     bool checked = false;
@@ -43,25 +84,23 @@ struct CheckBox {
 struct Controls {
     // Main window
     std::string Caption = "Hexbrawl V1.2 by Quennick";
-    bool TitleImage = true;     // visible
-    bool Draw = true;           // visible
-    bool PurchaseWindow = true; // visible
-    bool GameTimer = false;     // enabled
+    Shown TitleImage;
+    Shown Draw;
+    Shown PurchaseWindow;
+    Timer GameTimer;
 
     // Turn display (left column)
-    std::string lvllbl = "Level";
-    std::string namelbl = "Name";
-    std::string LocationLbl = "Name";
-    std::string WalkLbl = "Walk Left";
-    std::string HPlbl = "HP";
-    int Walkpie = 100;          // progress as last set, not clamped
-    int HealthPie = 100;
-    std::string Portrait;       // the picture name as passed to showpicture
+    Label lvllbl{"Level"};
+    Label namelbl{"Name"};
+    Label LocationLbl{"Name"};
+    Label WalkLbl{"Walk Left"};
+    Label HPlbl{"HP"};
+    Pie Walkpie;
+    Pie HealthPie;
+    Picture Portrait;
     ListBox SpellPicker;
-    bool SpellPickerEnabled = true;
-    FontColor SpellPickerColor = FontColor::yellow;
-    std::string AbilityBtn = "Use Ability";
-    std::vector<std::string> AbilityInfo{"AbilityInfo"};
+    Button AbilityBtn{"Use Ability"};
+    Memo AbilityInfo{{"AbilityInfo"}};
 
     // Stats Editor
     EditBox PlayerCountSpinner{"1", true, {}};
@@ -70,16 +109,17 @@ struct Controls {
     EditBox SndBox{"", true, {}};
     EditBox HealthPicker{"1", true, {}};
     EditBox ManaPicker{"1", true, {}};
-    std::string WizardPortrait;
-    std::string glLabel2 = "Pick Your Traits Wizard:";
+    Picture WizardPortrait;
+    Label glLabel2{"Pick Your Traits Wizard:"};
     Gauge PointGauge{25, 25};
-    int MagicType = 0;          // the active page
+    Pages MagicType;
     ListBox PurchaseList;
     ListBox Yourlist;
-    std::string costlbl = "Cost:";
-    std::vector<std::string> SpellInfo{"< Spell stats displayed here >"};
-    bool SellBtnEnabled = false;  // the button's own flag
-    CheckBox ComputerBox;         // whether the computer plays the wizard being edited
+    Label costlbl{"Cost:"};
+    Memo SpellInfo{{"< Spell stats displayed here >"}};
+    Button PurchaseBtn{"---->"};
+    Button SellBtn{"<----", false};  // its own flag: it looks the same either way
+    CheckBox ComputerBox;            // whether the computer plays the wizard being edited
 };
 
 // Every control a player can act on, by its name in the window.
@@ -103,6 +143,7 @@ enum class Control {
     MagicType,
     ComputerBox,
 };
+inline constexpr int controlcount = static_cast<int>(Control::ComputerBox) + 1;
 
 std::optional<Control> controlbyname(std::string_view name);
 std::string_view controlname(Control control);

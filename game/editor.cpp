@@ -42,7 +42,7 @@ void TForm1::setpoints(std::int32_t points)
 
 void TForm1::pointscaption()
 {
-    controls.glLabel2 = "Pick Your Traits Wizard: (" + std::to_string(controls.PointGauge.value) + ")";
+    controls.glLabel2.caption = "Pick Your Traits Wizard: (" + std::to_string(controls.PointGauge.value) + ")";
 }
 
 void TForm1::settext(EditBox& box, const std::string& text, void (TForm1::*change)())
@@ -65,7 +65,7 @@ void TForm1::PlayerNameEdChange() { current().name = controls.PlayerNameEd.text;
 void TForm1::PictureBoxChange()
 {
     // An unknown name throws here, before anything is stored.
-    showpicture(controls.WizardPortrait, controls.PictureBox.text);
+    showpicture(controls.WizardPortrait.picture, controls.PictureBox.text);
     current().portrait = controls.PictureBox.text;
     playwave("click");
 }

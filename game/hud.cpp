@@ -44,7 +44,7 @@ void TForm1::SpellPickerClick()
     const Tability* a = selectedability();
     if (!a)
         return;
-    std::vector<std::string>& info = controls.AbilityInfo;
+    std::vector<std::string>& info = controls.AbilityInfo.lines;
     info.clear();
     info.push_back(a->name);
     info.emplace_back("-------------");
@@ -73,15 +73,15 @@ void TForm1::AbilityBtnClick()
         }
         playwave("cast");
         mode = Mode::aiming;
-        controls.SpellPickerEnabled = false;
-        controls.SpellPickerColor = FontColor::red;
-        controls.AbilityBtn = "Cancel";
+        controls.SpellPicker.enabled = false;
+        controls.SpellPicker.color = FontColor::red;
+        controls.AbilityBtn.caption = "Cancel";
     } else if (mode == Mode::aiming) {
         playwave("click");
-        controls.AbilityBtn = "Use Ability";
+        controls.AbilityBtn.caption = "Use Ability";
         mode = Mode::walking;
-        controls.SpellPickerEnabled = true;
-        controls.SpellPickerColor = FontColor::yellow;
+        controls.SpellPicker.enabled = true;
+        controls.SpellPicker.color = FontColor::yellow;
     }
 }
 

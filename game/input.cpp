@@ -37,13 +37,13 @@ bool accepts(const TForm1& form, Control control)
 {
     const Controls& c = form.controls;
     if (control == Control::TitleImage)
-        return c.TitleImage;
-    if (ineditor(control) && !c.PurchaseWindow)
+        return c.TitleImage.visible;
+    if (ineditor(control) && !c.PurchaseWindow.visible)
         return false;
     if (control == Control::SellBtn)
-        return c.SellBtnEnabled;
+        return c.SellBtn.enabled;
     if (control == Control::SpellPicker)
-        return c.SpellPickerEnabled;
+        return c.SpellPicker.enabled;
     if (const EditBox* box = editbox(c, control))
         return box->enabled;
     return true;
@@ -109,9 +109,9 @@ void select(TForm1& form, Control control, int row)
     Controls& c = form.controls;
     switch (control) {
     case Control::MagicType:
-        if (row < 0 || row > 3 || row == c.MagicType)
+        if (row < 0 || row > 3 || row == c.MagicType.page)
             return;
-        c.MagicType = row;
+        c.MagicType.page = row;
         form.MagicTypeChange();
         return;
     case Control::PurchaseList:
@@ -138,7 +138,7 @@ void select(TForm1& form, Control control, int row)
 
 void press(TForm1& form, int x, int y)
 {
-    if (form.controls.Draw)
+    if (form.controls.Draw.visible)
         form.DrawMouseDown(x, y);
 }
 
@@ -163,7 +163,7 @@ void apply(TForm1& form, const Action& action)
         return;
     case Verb::press: press(form, action.x, action.y); return;
     case Verb::tick:
-        for (int i = 0; i < action.periods && form.controls.GameTimer; ++i)
+        for (int i = 0; i < action.periods && form.controls.GameTimer.enabled; ++i)
             form.GameTimerTimer();
         return;
     case Verb::close: form.FormClose(); return;

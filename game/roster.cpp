@@ -47,10 +47,10 @@ void TForm1::loadeditor(bool nextplayer)
     settext(controls.PlayerNameEd, n.name, &TForm1::PlayerNameEdChange);
     settext(controls.PictureBox, n.portrait, nullptr);
     settext(controls.SndBox, n.deathcry, nullptr);
-    controls.SellBtnEnabled = false;
+    controls.SellBtn.enabled = false;
     controls.ComputerBox.checked = computer[currentplayer];
     if (nextplayer)
-        showpicture(controls.WizardPortrait, n.portrait.empty() ? std::string("forget") : n.portrait);
+        showpicture(controls.WizardPortrait.picture, n.portrait.empty() ? std::string("forget") : n.portrait);
     // The pickers' change rules run for the new wizard with the points the last one left.
     settext(controls.HealthPicker, std::to_string(n.maxhp), &TForm1::HealthPickerChange);
     settext(controls.ManaPicker, std::to_string(n.maxwalk), &TForm1::ManaPickerChange);
@@ -60,8 +60,8 @@ void TForm1::loadeditor(bool nextplayer)
         pointscaption();
     } else {
         controls.PointGauge = {gamelevel * 4, gamelevel * 4};
-        controls.glLabel2 = "Pick Your Traits Wizard:(" + std::to_string(gamelevel * 4) + ")";
-        showpicture(controls.WizardPortrait, n.portrait);
+        controls.glLabel2.caption = "Pick Your Traits Wizard:(" + std::to_string(gamelevel * 4) + ")";
+        showpicture(controls.WizardPortrait.picture, n.portrait);
     }
     refreshyourlist();
 }
@@ -142,7 +142,7 @@ void TForm1::startmatch()
 
     matchrunning = true;
     currentplayer = random.randomint(playercount) + 1;
-    controls.PurchaseWindow = false;
+    controls.PurchaseWindow.visible = false;
     startgame();
 }
 

@@ -28,7 +28,7 @@ void TForm1::refreshyourlist()
         if (!slot.name.empty())
             controls.Yourlist.items.push_back(slot.name);
 
-    const int page = controls.MagicType;
+    const int page = controls.MagicType.page;
     controls.PurchaseList.clear();
     for (int i = 1; i <= pagesize; ++i)
         controls.PurchaseList.items.push_back(catalog[page * pagesize + i - 1].name + "(" + std::to_string(3 * i) + ")");
@@ -41,8 +41,8 @@ void TForm1::PurchaseListClick()
     const int r = controls.PurchaseList.selected;
     if (r < 0)
         return;
-    controls.costlbl = "Cost: " + std::to_string(3 * (r + 1));
-    abilityinfo(controls.SpellInfo, catalog[controls.MagicType * 100 + r]);
+    controls.costlbl.caption = "Cost: " + std::to_string(3 * (r + 1));
+    abilityinfo(controls.SpellInfo.lines, catalog[controls.MagicType.page * 100 + r]);
 }
 
 void TForm1::PurchaseBtnClick()
@@ -52,7 +52,7 @@ void TForm1::PurchaseBtnClick()
     const int n = static_cast<int>(controls.Yourlist.items.size());
     if (r < 0 || n >= Spellbook::size)
         return;
-    const Tability& a = catalog[controls.MagicType * 100 + r];
+    const Tability& a = catalog[controls.MagicType.page * 100 + r];
     const std::int32_t price = 3 * a.level;
     if (price > controls.PointGauge.value)
         return;
@@ -67,26 +67,26 @@ void TForm1::YourlistClick()
 {
     if (controls.Yourlist.selected < 0)
         return;
-    controls.SellBtnEnabled = true;
+    controls.SellBtn.enabled = true;
     sellindex = controls.Yourlist.selected;
     playwave("click");
-    abilityinfo(controls.SpellInfo, current().spellbook[sellindex]);
+    abilityinfo(controls.SpellInfo.lines, current().spellbook[sellindex]);
 }
 
 void TForm1::SellBtnClick()
 {
     // A stale row (the editor reopened with "<----" still enabled) sells nothing.
     if (!controls.Yourlist.hasrow(sellindex)) {
-        controls.SellBtnEnabled = false;
+        controls.SellBtn.enabled = false;
         playwave("click");
         return;
     }
     const std::string s = controls.Yourlist.items[static_cast<std::size_t>(sellindex)];
-    controls.SellBtnEnabled = false;
+    controls.SellBtn.enabled = false;
     playwave("click");
 
     // The refund is the price of the first entry of the shown page with that name.
-    const int page = controls.MagicType;
+    const int page = controls.MagicType.page;
     const Tability* entry = nullptr;
     for (int i = 0; i < 100 && !entry; ++i)
         if (catalog[page * 100 + i].name == s)

@@ -26,7 +26,7 @@ void TForm1::message(MessageKind kind, const std::string& text) { ports_.dialogs
 
 void TForm1::setgametimer(bool enabled)
 {
-    controls.GameTimer = enabled;
+    controls.GameTimer.enabled = enabled;
     ports_.timer.setenabled(enabled);
 }
 
@@ -42,9 +42,9 @@ void TForm1::planttree(Tobstacle& tree, const TreeGrowth& growth)
 
 void TForm1::FormCreate()
 {
-    controls.Draw = false;
-    controls.TitleImage = true;
-    controls.PurchaseWindow = false;
+    controls.Draw.visible = false;
+    controls.TitleImage.visible = true;
+    controls.PurchaseWindow.visible = false;
 
     random.seed = ports_.clock.seedvalue();
 
@@ -68,10 +68,10 @@ void TForm1::FormCreate()
     matchrunning = false;
     firstturn = true;
 
-    showpicture(controls.WizardPortrait, "forget");
+    showpicture(controls.WizardPortrait.picture, "forget");
     controls.Yourlist.clear();
     gamelevel = 1;
-    controls.lvllbl = "Level: " + std::to_string(gamelevel);
+    controls.lvllbl.caption = "Level: " + std::to_string(gamelevel);
     controls.Yourlist.items.push_back(players[1].spellbook[0].name);
 
     // The first listing has a blank before the price; every later refresh has none.
@@ -94,9 +94,9 @@ void TForm1::FormCreate()
 
 void TForm1::TitleImageClick()
 {
-    controls.TitleImage = false;
-    controls.PurchaseWindow = true;
-    controls.Draw = true;
+    controls.TitleImage.visible = false;
+    controls.PurchaseWindow.visible = true;
+    controls.Draw.visible = true;
 }
 
 void TForm1::FormClose()

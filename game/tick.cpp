@@ -151,7 +151,7 @@ bool TForm1::wizardhits(int a)
 void TForm1::roundend()
 {
     ++gamelevel;
-    controls.lvllbl = "Level: " + std::to_string(gamelevel);
+    controls.lvllbl.caption = "Level: " + std::to_string(gamelevel);
     setgametimer(false);
     if (matchrunning) {
         // The wizard left standing wins; only when nobody stands is it the one in turn.
@@ -166,7 +166,7 @@ void TForm1::roundend()
             winner = currentplayer;
         message(MessageKind::info, "Player :" + players[winner].name + " won this round!");
     }
-    controls.PurchaseWindow = true;
+    controls.PurchaseWindow.visible = true;
     deadcount = 0;
     loadeditor(false);
     matchrunning = false;
@@ -205,8 +205,8 @@ void TForm1::GameTimerTimer()
 
     const Tplayer& w = current();
     walkreadout();
-    controls.HPlbl = "Hp: " + std::to_string(w.hp) + " / " + std::to_string(w.maxhp);
-    controls.HealthPie = static_cast<int>(static_cast<std::int64_t>(w.hp) * 100 / w.maxhp);
+    controls.HPlbl.caption = "Hp: " + std::to_string(w.hp) + " / " + std::to_string(w.maxhp);
+    controls.HealthPie.progress = static_cast<int>(static_cast<std::int64_t>(w.hp) * 100 / w.maxhp);
 
     // After an ability, the scan goes on with the place after the one where its
     // processing began, whatever moved since.

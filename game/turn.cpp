@@ -55,8 +55,8 @@ void TForm1::startgame()
         }
     }
 
-    controls.SpellPickerEnabled = true;
-    controls.AbilityBtn = "Use Ability";
+    controls.SpellPicker.enabled = true;
+    controls.AbilityBtn.caption = "Use Ability";
 
     // Only one dead wizard is passed over; a second one in a row gets the turn and
     // loses it at the next tick.
@@ -74,12 +74,12 @@ void TForm1::startgame()
 
     controls.Caption = w.name + " is moving...";
     message(MessageKind::info, "Player " + w.name + " its your turn.");
-    controls.namelbl = w.name;
+    controls.namelbl.caption = w.name;
     walkreadout();
-    controls.HPlbl = "HP: " + std::to_string(w.hp) + " / " + std::to_string(w.maxhp);
-    controls.HealthPie = static_cast<int>(static_cast<std::int64_t>(w.hp) * 100 / w.maxhp);
+    controls.HPlbl.caption = "HP: " + std::to_string(w.hp) + " / " + std::to_string(w.maxhp);
+    controls.HealthPie.progress = static_cast<int>(static_cast<std::int64_t>(w.hp) * 100 / w.maxhp);
     locationreadout();
-    showpicture(controls.Portrait, w.portrait);
+    showpicture(controls.Portrait.picture, w.portrait);
     controls.SpellPicker.clear();
     for (const Tability& slot : w.spellbook)
         if (!slot.name.empty())
@@ -92,14 +92,14 @@ void TForm1::startgame()
 void TForm1::walkreadout()
 {
     const Tplayer& w = current();
-    controls.WalkLbl = "Walk: " + std::to_string(w.walk) + " / " + std::to_string(w.maxwalk);
-    controls.Walkpie = static_cast<int>(static_cast<std::int64_t>(w.walk) * 100 / w.maxwalk);
+    controls.WalkLbl.caption = "Walk: " + std::to_string(w.walk) + " / " + std::to_string(w.maxwalk);
+    controls.Walkpie.progress = static_cast<int>(static_cast<std::int64_t>(w.walk) * 100 / w.maxwalk);
 }
 
 void TForm1::locationreadout()
 {
     const Tplayer& w = current();
-    controls.LocationLbl = "(" + std::to_string(truncate(w.x)) + "," + std::to_string(truncate(w.y)) + ")";
+    controls.LocationLbl.caption = "(" + std::to_string(truncate(w.x)) + "," + std::to_string(truncate(w.y)) + ")";
 }
 
 }  // namespace hexbrawl

@@ -21,7 +21,7 @@ int buildperiods(Session& s, int limit = 5000)
     const int wizard = s.form().currentplayer;
     const int level = s.form().gamelevel;
     int n = 0;
-    for (; n < limit && s.form().controls.PurchaseWindow && s.form().currentplayer == wizard &&
+    for (; n < limit && s.form().controls.PurchaseWindow.visible && s.form().currentplayer == wizard &&
            s.form().gamelevel == level;
          ++n)
         s.tick(1);

@@ -25,7 +25,7 @@ TEST_F(Editor, HealthStepsCostOnePointEachUntilThePointsRunOut)
     EXPECT_EQ(wizard().maxhp, 26);
     EXPECT_EQ(wizard().hp, 26);
     EXPECT_EQ(points(), 0);
-    EXPECT_EQ(f.controls.glLabel2, "Pick Your Traits Wizard: (0)");
+    EXPECT_EQ(f.controls.glLabel2.caption, "Pick Your Traits Wizard: (0)");
     s.clearrecords();
     health("27");  // refused: the picker goes back, and that change runs the rule again
     EXPECT_EQ(wizard().maxhp, 26);
@@ -139,7 +139,7 @@ TEST_F(Editor, PortraitsAreCheckedAtEveryKeystrokeAndDeathCriesAreNot)
 {
     s.set(Control::PictureBox, "wizard9");
     EXPECT_EQ(wizard().portrait, "wizard9");
-    EXPECT_EQ(f.controls.WizardPortrait, "wizard9");
+    EXPECT_EQ(f.controls.WizardPortrait.picture, "wizard9");
     s.clearrecords();
     for (const char* typed : {"w", "wi", "wiz"})
         s.set(Control::PictureBox, typed);
@@ -147,7 +147,7 @@ TEST_F(Editor, PortraitsAreCheckedAtEveryKeystrokeAndDeathCriesAreNot)
               (std::vector<std::string>{"Image 'w' not found", "Image 'wi' not found", "Image 'wiz' not found"}));
     EXPECT_TRUE(s.sounds().empty());
     EXPECT_EQ(wizard().portrait, "wizard9");
-    EXPECT_EQ(f.controls.WizardPortrait, "wizard9");
+    EXPECT_EQ(f.controls.WizardPortrait.picture, "wizard9");
     s.set(Control::PictureBox, "WIZARD3");  // any case names the picture; stored as typed
     EXPECT_EQ(wizard().portrait, "WIZARD3");
 

@@ -75,7 +75,7 @@ TEST(Hostile, NamesOfEveryKindPlayARoundAndPrintAsValidUtf8)
     for (int turn = 0; turn < 5; ++turn) {
         const Tplayer& w = f.players[f.currentplayer];
         EXPECT_EQ(f.controls.Caption, w.name + " is moving...");
-        EXPECT_EQ(f.controls.namelbl, w.name);
+        EXPECT_EQ(f.controls.namelbl.caption, w.name);
         EXPECT_EQ(texts(s.messages()).back(), "Player " + w.name + " its your turn.");
         const nlohmann::json j = parsed(s);
         for (int p = 0; p < 4; ++p)
@@ -203,7 +203,7 @@ TEST(Hostile, HiddenOrDisabledControlsAndMissingRowsTakeNothing)
     f.players[2].hp = 0;
     f.deadcount = 1;
     s.tick(1);
-    ASSERT_TRUE(f.controls.PurchaseWindow);
+    ASSERT_TRUE(f.controls.PurchaseWindow.visible);
     const nlohmann::json editor = snapshot(s);
     for (const Control c : {Control::PlayerCountSpinner, Control::PlayerNameEd, Control::PictureBox, Control::SndBox})
         s.set(c, "wizard3");
@@ -230,7 +230,7 @@ TEST(Hostile, PortraitsThatNameNothingAreRefusedWhateverTheCase)
         EXPECT_EQ(texts(s.messages()), std::vector<std::string>{"Image '" + typed + "' not found"});
         EXPECT_TRUE(s.sounds().empty());
         EXPECT_EQ(f.players[1].portrait, "WiZaRd7");
-        EXPECT_EQ(f.controls.WizardPortrait, "WiZaRd7");
+        EXPECT_EQ(f.controls.WizardPortrait.picture, "WiZaRd7");
         EXPECT_EQ(f.controls.PictureBox.text, typed);  // the box shows what was typed
         parsed(s);
     }
@@ -243,7 +243,7 @@ TEST(Hostile, PortraitsThatNameNothingAreRefusedWhateverTheCase)
     // The odd case draws like any other, in the turn display and on the arena.
     f.currentplayer = 2;
     s.click(Control::EndTurnBtn);
-    EXPECT_EQ(f.controls.Portrait, "WiZaRd7");
+    EXPECT_EQ(f.controls.Portrait.picture, "WiZaRd7");
     s.clearrecords();
     s.tick(3);
     EXPECT_TRUE(s.messages().empty());
@@ -411,7 +411,7 @@ TEST(Hostile, ClosingTheWindowDuringTheTurnOrWinnerMessage)
     ASSERT_NE(at + 1, dialogs.shown.end());
     EXPECT_EQ(at[1], "And the scores are: A with 0 kills.B with 0 kills.");
     // The turn start went on to its end after the box.
-    EXPECT_EQ(f.controls.namelbl, f.players[f.currentplayer].name);
+    EXPECT_EQ(f.controls.namelbl.caption, f.players[f.currentplayer].name);
     EXPECT_EQ(f.controls.SpellPicker.items.size(), 1u);
     EXPECT_TRUE(timer.on);
     nobroken(f);
@@ -429,7 +429,7 @@ TEST(Hostile, ClosingTheWindowDuringTheTurnOrWinnerMessage)
     EXPECT_TRUE(dialogs.shown[1].starts_with("And the scores are: "));
     EXPECT_FALSE(f.matchrunning);
     EXPECT_FALSE(timer.on);
-    EXPECT_TRUE(f.controls.PurchaseWindow);
+    EXPECT_TRUE(f.controls.PurchaseWindow.visible);
     EXPECT_EQ(f.controls.PointGauge.max, 8);
     nobroken(f);
 }

@@ -317,20 +317,20 @@ TEST_F(Match, TheRoundEndsWhenOneIsLeftAndReopensTheEditor)
     tick();
     EXPECT_EQ(f.gamelevel, 2);
     EXPECT_FALSE(f.matchrunning);
-    EXPECT_FALSE(f.controls.GameTimer);
+    EXPECT_FALSE(f.controls.GameTimer.enabled);
     EXPECT_EQ(texts(s.messages()), std::vector<std::string>{"Player :A won this round!"});
     EXPECT_TRUE(testing::played(s, "death"));
     const Controls& c = f.controls;
-    EXPECT_EQ(c.lvllbl, "Level: 2");
-    EXPECT_TRUE(c.PurchaseWindow);
+    EXPECT_EQ(c.lvllbl.caption, "Level: 2");
+    EXPECT_TRUE(c.PurchaseWindow.visible);
     EXPECT_EQ(f.currentplayer, 1);
     EXPECT_EQ(f.deadcount, 0);
     EXPECT_EQ(c.PlayerNameEd.text, "A");
     EXPECT_EQ(c.PointGauge.value, 8);
     EXPECT_EQ(c.PointGauge.max, 8);
-    EXPECT_EQ(c.glLabel2, "Pick Your Traits Wizard:(8)");
+    EXPECT_EQ(c.glLabel2.caption, "Pick Your Traits Wizard:(8)");
     EXPECT_EQ(c.HealthPicker.text, "10");  // wizard 1's own values, not the last wizard's
-    EXPECT_EQ(c.WizardPortrait, f.players[1].portrait);
+    EXPECT_EQ(c.WizardPortrait.picture, f.players[1].portrait);
     EXPECT_EQ(f.players[3].kills, 1);
     // The arena stays drawn behind the editor; nothing ticks any more.
     const auto frames = f.frames;
@@ -407,7 +407,7 @@ TEST_F(Match, WalkingCostsAPointPerStartedTenPixels)
     EXPECT_EQ(w.x, 150);
     stepfrom(100, 5);  // exactly 50: 6 points, and the turn passes at the next tick
     EXPECT_EQ(w.walk, -1);
-    EXPECT_EQ(f.controls.WalkLbl, "Walk: -1 / 10");
+    EXPECT_EQ(f.controls.WalkLbl.caption, "Walk: -1 / 10");
     EXPECT_EQ(f.currentplayer, 1);
     tick();
     EXPECT_EQ(f.currentplayer, 2);
@@ -421,7 +421,7 @@ TEST_F(Match, WalkingCostsAPointPerStartedTenPixels)
     s.press(110, 110);
     EXPECT_EQ(w.walk, 4);
     EXPECT_EQ(s.sounds(), std::vector<std::string>{"step"});
-    EXPECT_EQ(f.controls.LocationLbl, "(100,100)");
+    EXPECT_EQ(f.controls.LocationLbl.caption, "(100,100)");
     // Nothing clamps a step: the top-left pixel puts the box partly off the arena.
     w.walk = 20;
     s.press(0, 0);
@@ -480,13 +480,13 @@ TEST_F(Match, CastingEachKind)
 
     arm(2);
     s.clearrecords();
-    const std::string location = f.controls.LocationLbl;
+    const std::string location = f.controls.LocationLbl.caption;
     s.press(400, 420);
     EXPECT_EQ(w.x, 390);
     EXPECT_EQ(w.y, 410);
     EXPECT_EQ(f.inplaycount, 4);
     EXPECT_EQ(s.sounds(), std::vector<std::string>{"teleport"});
-    EXPECT_EQ(f.controls.LocationLbl, location);  // the next frame shows the new place
+    EXPECT_EQ(f.controls.LocationLbl.caption, location);  // the next frame shows the new place
 
     // A full arena refuses casts.
     while (f.inplaycount < 50)

@@ -304,7 +304,7 @@ TEST(Monkey, LongSessionOfFourWizards)
             ASSERT_EQ(f.currentplayer, 1);
             ASSERT_EQ(f.controls.PointGauge.max, 4 * f.gamelevel);
             ASSERT_GT(f.controls.PointGauge.max, lastbudget);
-            ASSERT_EQ(f.controls.lvllbl, "Level: " + std::to_string(f.gamelevel));
+            ASSERT_EQ(f.controls.lvllbl.caption, "Level: " + std::to_string(f.gamelevel));
             lastbudget = f.controls.PointGauge.max;
             longest = std::max(longest, commandsinround);
             commandsinround = 0;
@@ -448,14 +448,14 @@ TEST(Monkey, TheCheckerNoticesEveryBrokenRule)
         {"editor-name",
          [](TForm1& f) {
              f.matchrunning = false;
-             f.controls.PurchaseWindow = true;
+             f.controls.PurchaseWindow.visible = true;
              f.controls.PlayerNameEd.text = "someone else";
              f.controls.Yourlist.items = {f.players[f.currentplayer].spellbook[0].name};
          }},
         {"editor-spells",
          [](TForm1& f) {
              f.matchrunning = false;
-             f.controls.PurchaseWindow = true;
+             f.controls.PurchaseWindow.visible = true;
              f.controls.PlayerNameEd.text = f.players[f.currentplayer].name;
              f.controls.Yourlist.items.clear();
          }},

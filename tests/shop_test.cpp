@@ -41,9 +41,9 @@ TEST_F(Shop, ABoughtAbilityIsAWholeCopyInTheFirstFreeSlot)
 {
     s.select(Control::MagicType, 1);
     s.select(Control::PurchaseList, 4);
-    EXPECT_EQ(f.controls.costlbl, "Cost: 15");
+    EXPECT_EQ(f.controls.costlbl.caption, "Cost: 15");
     const Tability& entry = f.catalog[104];
-    EXPECT_EQ(f.controls.SpellInfo,
+    EXPECT_EQ(f.controls.SpellInfo.lines,
               (std::vector<std::string>{"Name: " + entry.name, "Block spell.", "Level: 5",
                                         "Min: " + std::to_string(entry.mineffect),
                                         "Max: " + std::to_string(entry.maxeffect),
@@ -53,7 +53,7 @@ TEST_F(Shop, ABoughtAbilityIsAWholeCopyInTheFirstFreeSlot)
     s.click(Control::PurchaseBtn);
     EXPECT_EQ(s.sounds(), std::vector<std::string>{"button"});
     EXPECT_EQ(points(), 10);
-    EXPECT_EQ(f.controls.glLabel2, "Pick Your Traits Wizard: (10)");
+    EXPECT_EQ(f.controls.glLabel2.caption, "Pick Your Traits Wizard: (10)");
     const Tability& bought = book()[1];
     EXPECT_EQ(bought.name, entry.name);
     EXPECT_EQ(bought.sprite, entry.sprite);
@@ -84,7 +84,7 @@ TEST_F(Shop, SalesRefundTheFirstEntryOfTheShownPageAndPackTheBook)
     EXPECT_EQ(points(), 13 + 6);
     EXPECT_EQ(book()[2].name, third);
     EXPECT_TRUE(book()[3].name.empty());
-    EXPECT_FALSE(f.controls.SellBtnEnabled);
+    EXPECT_FALSE(f.controls.SellBtn.enabled);
 
     // The starting ability is in no page of the catalogue: no refund, no removal.
     const std::string starting = book()[0].name;
@@ -98,7 +98,7 @@ TEST_F(Shop, SalesRefundTheFirstEntryOfTheShownPageAndPackTheBook)
     s.select(Control::MagicType, 1);
     sell(1);
     EXPECT_EQ(f.controls.Yourlist.items.size(), 3u);
-    EXPECT_FALSE(f.controls.SellBtnEnabled);
+    EXPECT_FALSE(f.controls.SellBtn.enabled);
 
     // A disabled "<----" sells nothing.
     s.click(Control::SellBtn);
@@ -140,7 +140,7 @@ TEST_F(Shop, AStaleSellRowOnlyClicks)
     f.refreshyourlist();
     s.clearrecords();
     s.click(Control::SellBtn);
-    EXPECT_FALSE(f.controls.SellBtnEnabled);
+    EXPECT_FALSE(f.controls.SellBtn.enabled);
     EXPECT_EQ(s.sounds(), std::vector<std::string>{"click"});
     EXPECT_EQ(points(), 22);
 }
@@ -148,16 +148,16 @@ TEST_F(Shop, AStaleSellRowOnlyClicks)
 TEST_F(Shop, APageChangeRefreshesOnlyTheLists)
 {
     s.select(Control::Yourlist, 0);
-    const auto info = f.controls.SpellInfo;
+    const auto info = f.controls.SpellInfo.lines;
     s.clearrecords();
     s.select(Control::MagicType, 3);
     EXPECT_TRUE(s.sounds().empty());
-    EXPECT_EQ(f.controls.SpellInfo, info);
-    EXPECT_TRUE(f.controls.SellBtnEnabled);
+    EXPECT_EQ(f.controls.SpellInfo.lines, info);
+    EXPECT_TRUE(f.controls.SellBtn.enabled);
     EXPECT_EQ(f.controls.PurchaseList.items[0], f.catalog[300].name + "(3)");
     s.select(Control::MagicType, 3);  // the page showing: nothing runs
     s.select(Control::PurchaseList, 100);  // no such row
-    EXPECT_EQ(f.controls.costlbl, "Cost:");
+    EXPECT_EQ(f.controls.costlbl.caption, "Cost:");
 }
 
 }  // namespace

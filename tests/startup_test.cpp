@@ -35,12 +35,12 @@ TEST(Startup, FormCreatePreparesTheWorldAndTheEditorLists)
         EXPECT_FALSE(f.matchrunning);
 
         const Controls& c = f.controls;
-        EXPECT_TRUE(c.TitleImage);
-        EXPECT_FALSE(c.Draw);
-        EXPECT_FALSE(c.PurchaseWindow);
-        EXPECT_FALSE(c.GameTimer);
-        EXPECT_EQ(c.lvllbl, "Level: 1");
-        EXPECT_EQ(c.WizardPortrait, "forget");
+        EXPECT_TRUE(c.TitleImage.visible);
+        EXPECT_FALSE(c.Draw.visible);
+        EXPECT_FALSE(c.PurchaseWindow.visible);
+        EXPECT_FALSE(c.GameTimer.enabled);
+        EXPECT_EQ(c.lvllbl.caption, "Level: 1");
+        EXPECT_EQ(c.WizardPortrait.picture, "forget");
         EXPECT_EQ(c.Yourlist.items, std::vector<std::string>{f.players[1].spellbook[0].name});
         ASSERT_EQ(c.PurchaseList.items.size(), 100u);
         // The first listing has a blank before the price.
@@ -50,7 +50,7 @@ TEST(Startup, FormCreatePreparesTheWorldAndTheEditorLists)
                                                                 "wizard9", "wizard6", "wizard7", "wizard8"}));
         EXPECT_EQ(c.SndBox.items, std::vector<std::string>{"Death1"});
         EXPECT_EQ(c.PictureBox.text, "");
-        EXPECT_EQ(c.glLabel2, "Pick Your Traits Wizard:");
+        EXPECT_EQ(c.glLabel2.caption, "Pick Your Traits Wizard:");
         EXPECT_EQ(c.PointGauge.value, 25);
         EXPECT_TRUE(s.messages().empty());
     }
@@ -63,11 +63,11 @@ TEST(Startup, TheTitleClickShowsTheEditorOnceAndForAll)
     s.click(Control::NextPlayerBtn);  // hidden behind the title: nothing
     EXPECT_TRUE(s.sounds().empty());
     s.click(Control::TitleImage);
-    EXPECT_FALSE(s.form().controls.TitleImage);
-    EXPECT_TRUE(s.form().controls.PurchaseWindow);
-    EXPECT_TRUE(s.form().controls.Draw);
+    EXPECT_FALSE(s.form().controls.TitleImage.visible);
+    EXPECT_TRUE(s.form().controls.PurchaseWindow.visible);
+    EXPECT_TRUE(s.form().controls.Draw.visible);
     s.click(Control::TitleImage);  // gone: nothing happens
-    EXPECT_TRUE(s.form().controls.PurchaseWindow);
+    EXPECT_TRUE(s.form().controls.PurchaseWindow.visible);
 }
 
 TEST(Startup, ScoreReport)

@@ -38,17 +38,17 @@ TEST(Roster, TheNextWizardIsLoadedWithAFreshBudget)
     makewizard(s, "A");
     s.set(Control::HealthPicker, "10");
     s.select(Control::Yourlist, 0);
-    ASSERT_TRUE(f.controls.SellBtnEnabled);
+    ASSERT_TRUE(f.controls.SellBtn.enabled);
     s.click(Control::NextPlayerBtn);
     EXPECT_EQ(f.currentplayer, 2);
     EXPECT_EQ(f.controls.PlayerNameEd.text, "");
     EXPECT_EQ(f.controls.PictureBox.text, "");
-    EXPECT_EQ(f.controls.WizardPortrait, "forget");
+    EXPECT_EQ(f.controls.WizardPortrait.picture, "forget");
     EXPECT_EQ(f.controls.HealthPicker.text, "1");
-    EXPECT_FALSE(f.controls.SellBtnEnabled);
+    EXPECT_FALSE(f.controls.SellBtn.enabled);
     EXPECT_EQ(f.controls.PointGauge.value, 25);
     EXPECT_EQ(f.controls.PointGauge.max, 25);
-    EXPECT_EQ(f.controls.glLabel2, "Pick Your Traits Wizard: (25)");
+    EXPECT_EQ(f.controls.glLabel2.caption, "Pick Your Traits Wizard: (25)");
     EXPECT_EQ(f.controls.Yourlist.items, std::vector<std::string>{f.players[2].spellbook[0].name});
     EXPECT_EQ(f.players[1].maxhp, 10);
     EXPECT_EQ(f.players[2].maxhp, 1);
@@ -61,7 +61,7 @@ TEST(Roster, PlacementForOneTwoAndFourWizards)
         testing::startmatch(s, 11, count);
         const TForm1& f = s.form();
         ASSERT_TRUE(f.matchrunning) << count;
-        EXPECT_FALSE(f.controls.PurchaseWindow);
+        EXPECT_FALSE(f.controls.PurchaseWindow.visible);
         EXPECT_FALSE(f.controls.PlayerNameEd.enabled);
         EXPECT_FALSE(f.controls.PlayerCountSpinner.enabled);
         EXPECT_TRUE(f.controls.HealthPicker.enabled);
@@ -213,19 +213,19 @@ TEST_F(Turns, TheTurnDisplayIsWrittenForTheNewWizard)
     EXPECT_EQ(f.currentplayer, 2);
     const Controls& c = f.controls;
     EXPECT_EQ(c.Caption, "B is moving...");
-    EXPECT_EQ(c.namelbl, "B");
-    EXPECT_EQ(c.WalkLbl, "Walk: 4 / 4");
-    EXPECT_EQ(c.Walkpie, 100);
-    EXPECT_EQ(c.HPlbl, "HP: 1 / 3");
-    EXPECT_EQ(c.HealthPie, 33);
-    EXPECT_EQ(c.LocationLbl, "(365,730)");
-    EXPECT_EQ(c.Portrait, "wizard5");
+    EXPECT_EQ(c.namelbl.caption, "B");
+    EXPECT_EQ(c.WalkLbl.caption, "Walk: 4 / 4");
+    EXPECT_EQ(c.Walkpie.progress, 100);
+    EXPECT_EQ(c.HPlbl.caption, "HP: 1 / 3");
+    EXPECT_EQ(c.HealthPie.progress, 33);
+    EXPECT_EQ(c.LocationLbl.caption, "(365,730)");
+    EXPECT_EQ(c.Portrait.picture, "wizard5");
     EXPECT_EQ(c.SpellPicker.items, std::vector<std::string>{b.spellbook[0].name});
     EXPECT_EQ(c.SpellPicker.selected, -1);
     EXPECT_EQ(f.mode, Mode::walking);
     // The tick writes its own form of the health text.
     s.tick(1);
-    EXPECT_EQ(c.HPlbl, "Hp: 1 / 3");
+    EXPECT_EQ(c.HPlbl.caption, "Hp: 1 / 3");
 }
 
 TEST_F(Turns, UpkeepHealsToTwentyFiveAndAddsNoSaplingWhenFull)
@@ -305,17 +305,17 @@ TEST_F(Turns, RangedAbilitiesWaitForTheFirstTurnToEnd)
     s.select(Control::SpellPicker, 1);
     s.click(Control::AbilityBtn);
     EXPECT_EQ(f.mode, Mode::aiming);
-    EXPECT_EQ(f.controls.AbilityBtn, "Cancel");
-    EXPECT_EQ(f.controls.SpellPickerColor, FontColor::red);
+    EXPECT_EQ(f.controls.AbilityBtn.caption, "Cancel");
+    EXPECT_EQ(f.controls.SpellPicker.color, FontColor::red);
     s.select(Control::SpellPicker, 0);  // the list is locked while aiming
     EXPECT_EQ(f.controls.SpellPicker.selected, 1);
 
     endturn();  // ends the first turn while aiming
     EXPECT_FALSE(f.firstturn);
     EXPECT_EQ(f.mode, Mode::walking);
-    EXPECT_TRUE(f.controls.SpellPickerEnabled);
-    EXPECT_EQ(f.controls.AbilityBtn, "Use Ability");
-    EXPECT_EQ(f.controls.SpellPickerColor, FontColor::red);  // stays red until the next "Cancel"
+    EXPECT_TRUE(f.controls.SpellPicker.enabled);
+    EXPECT_EQ(f.controls.AbilityBtn.caption, "Use Ability");
+    EXPECT_EQ(f.controls.SpellPicker.color, FontColor::red);  // stays red until the next "Cancel"
 
     Tplayer& next = f.players[f.currentplayer];
     next.walk = next.spellbook[0].walkcost - 1;
@@ -329,7 +329,7 @@ TEST_F(Turns, RangedAbilitiesWaitForTheFirstTurnToEnd)
     EXPECT_EQ(s.sounds(), std::vector<std::string>{"cast"});
     s.click(Control::AbilityBtn);
     EXPECT_EQ(f.mode, Mode::walking);
-    EXPECT_EQ(f.controls.SpellPickerColor, FontColor::yellow);
+    EXPECT_EQ(f.controls.SpellPicker.color, FontColor::yellow);
 }
 
 TEST_F(Turns, AbilityInformationPrintsRealsInGeneralFormat)
@@ -339,13 +339,13 @@ TEST_F(Turns, AbilityInformationPrintsRealsInGeneralFormat)
     a.range = 20;
     a.aim = 47.25;
     s.select(Control::SpellPicker, 0);
-    EXPECT_EQ(f.controls.AbilityInfo,
+    EXPECT_EQ(f.controls.AbilityInfo.lines,
               (std::vector<std::string>{a.name, "-------------", "Ability Type: Ranged Attack", "Level: 1",
                                         "Walk Cost: 2", "Range: 20", "Aim: 47.25", "Min Effect: 0",
                                         "Max Effect: " + std::to_string(a.maxeffect)}));
     a.aim = 63.18243501234567;
     s.select(Control::SpellPicker, 0);
-    EXPECT_EQ(f.controls.AbilityInfo[6], "Aim: 63.1824350123457");
+    EXPECT_EQ(f.controls.AbilityInfo.lines[6], "Aim: 63.1824350123457");
 }
 
 TEST_F(Turns, AWizardWithNoAbilitiesCannotAim)

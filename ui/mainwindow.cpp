@@ -125,6 +125,9 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr) {
     form_ = std::make_unique<TForm1>(Ports{*surface_, setup.sound ? *setup.sound : *ownsound_, *dialogs_,
                                            setup.timer ? *setup.timer : *owntimer_, *seedtap_});
 
+    // Every widget a player acts on carries its control's name.
+    for (int i = 0; i < controlcount; ++i)
+        widgets_[static_cast<std::size_t>(i)] = findChild<QWidget*>(qtext(std::string(controlname(static_cast<Control>(i)))));
     connectinput();
     dispatch([this] { form_->FormCreate(); });
     computer_ = computer::Memory(seed);
@@ -145,7 +148,7 @@ template <typename Action> void MainWindow::dispatch(Action&& action) {
 }
 
 void MainWindow::tick() {
-    if (form_->controls.GameTimer) dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
+    if (form_->controls.GameTimer.enabled) dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
     computerstep();
 }
 
@@ -345,29 +348,7 @@ void MainWindow::connectinput() {
     MagicType_->onpicked(select(Control::MagicType));
 }
 
-QWidget* MainWindow::control(Control c) const {
-    switch (c) {
-    case Control::TitleImage: return title_;
-    case Control::PlaysndBtn: return PlaysndBtn_;
-    case Control::PurchaseBtn: return PurchaseBtn_;
-    case Control::SellBtn: return SellBtn_;
-    case Control::NextPlayerBtn: return NextPlayerBtn_;
-    case Control::EndTurnBtn: return EndTurnBtn_;
-    case Control::AbilityBtn: return AbilityBtn_;
-    case Control::PlayerCountSpinner: return PlayerCountSpinner_;
-    case Control::PlayerNameEd: return PlayerNameEd_;
-    case Control::PictureBox: return PictureBox_;
-    case Control::SndBox: return SndBox_;
-    case Control::HealthPicker: return HealthPicker_;
-    case Control::ManaPicker: return ManaPicker_;
-    case Control::PurchaseList: return PurchaseList_;
-    case Control::Yourlist: return Yourlist_;
-    case Control::SpellPicker: return SpellPicker_;
-    case Control::MagicType: return MagicType_;
-    case Control::ComputerBox: return ComputerBox_;
-    }
-    return nullptr;
-}
+QWidget* MainWindow::control(Control c) const { return widgets_[static_cast<std::size_t>(c)]; }
 
 void MainWindow::showsprite(PictureView* view, const std::string& name, std::string& shown) {
     if (name == shown) return;
@@ -380,51 +361,51 @@ void MainWindow::sync() {
     const Controls& c = form_->controls;
 
     setWindowTitle(qtext(c.Caption));
-    bindvisible(title_, c.TitleImage);
-    bindvisible(arena_, c.Draw);
-    bindvisible(editor_, c.PurchaseWindow);
+    bindvisible(title_, c.TitleImage.visible);
+    bindvisible(arena_, c.Draw.visible);
+    bindvisible(editor_, c.PurchaseWindow.visible);
 
-    bindtext(lvllbl_, c.lvllbl);
-    bindtext(namelbl_, c.namelbl);
-    bindtext(LocationLbl_, c.LocationLbl);
-    bindtext(WalkLbl_, c.WalkLbl);
-    bindtext(HPlbl_, c.HPlbl);
-    bindpie(Walkpie_, c.Walkpie);
-    bindpie(HealthPie_, c.HealthPie);
-    showsprite(Portrait_, c.Portrait, shownportrait_);
+    bindtext(lvllbl_, c.lvllbl.caption);
+    bindtext(namelbl_, c.namelbl.caption);
+    bindtext(LocationLbl_, c.LocationLbl.caption);
+    bindtext(WalkLbl_, c.WalkLbl.caption);
+    bindtext(HPlbl_, c.HPlbl.caption);
+    bindpie(Walkpie_, c.Walkpie.progress);
+    bindpie(HealthPie_, c.HealthPie.progress);
+    showsprite(Portrait_, c.Portrait.picture, shownportrait_);
     bindlist(SpellPicker_, c.SpellPicker, shownspells_);
-    bindenabled(SpellPicker_, c.SpellPickerEnabled);
-    if (shownpickercolour_ != c.SpellPickerColor) {
-        shownpickercolour_ = c.SpellPickerColor;
+    bindenabled(SpellPicker_, c.SpellPicker.enabled);
+    if (shownpickercolour_ != c.SpellPicker.color) {
+        shownpickercolour_ = c.SpellPicker.color;
         QPalette palette = SpellPicker_->palette();
-        QColor colour = c.SpellPickerColor == FontColor::red ? red : yellow;
+        QColor colour = c.SpellPicker.color == FontColor::red ? red : yellow;
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) palette.setColor(group, QPalette::Text, colour);
         SpellPicker_->setPalette(palette);
     }
-    AbilityBtn_->setCaption(qtext(c.AbilityBtn));
-    bindlines(AbilityInfo_, c.AbilityInfo, shownabilityinfo_);
+    AbilityBtn_->setCaption(qtext(c.AbilityBtn.caption));
+    bindlines(AbilityInfo_, c.AbilityInfo.lines, shownabilityinfo_);
 
     bindtext(PlayerCountSpinner_, c.PlayerCountSpinner);
     bindtext(PlayerNameEd_, c.PlayerNameEd);
     bindbox(PictureBox_, c.PictureBox);
     bindbox(SndBox_, c.SndBox);
-    showsprite(WizardPortrait_, c.WizardPortrait, shownwizardportrait_);
-    bindtext(glLabel2_, c.glLabel2);
+    showsprite(WizardPortrait_, c.WizardPortrait.picture, shownwizardportrait_);
+    bindtext(glLabel2_, c.glLabel2.caption);
     bindgauge(PointGauge_, c.PointGauge);
     bindtext(HealthPicker_, c.HealthPicker);
     bindtext(ManaPicker_, c.ManaPicker);
-    bindpage(MagicType_, c.MagicType);
+    bindpage(MagicType_, c.MagicType.page);
     bindlist(PurchaseList_, c.PurchaseList, shownpurchase_);
-    bindtext(costlbl_, c.costlbl);
-    bindlines(SpellInfo_, c.SpellInfo, shownspellinfo_);
+    bindtext(costlbl_, c.costlbl.caption);
+    bindlines(SpellInfo_, c.SpellInfo.lines, shownspellinfo_);
     bindlist(Yourlist_, c.Yourlist, shownyourlist_);
     // "<----" keeps its look when the game turns its flag off, and ignores the mouse.
-    SellBtn_->setEnabledFlag(c.SellBtnEnabled);
+    SellBtn_->setEnabledFlag(c.SellBtn.enabled);
     ComputerBox_->setticked(c.ComputerBox.checked);
     // The computer's own clock runs while it is at the controls and the game timer,
     // which brings its periods otherwise, is off.
     if (computerclock_)
-        computerclock_->setenabled(!c.GameTimer && computer::atcontrols(*form_) && !boxopen());
+        computerclock_->setenabled(!c.GameTimer.enabled && computer::atcontrols(*form_) && !boxopen());
 }
 
 }  // namespace hexbrawl::ui

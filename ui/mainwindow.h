@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -145,6 +146,7 @@ private:
     QListWidget* Yourlist_ = nullptr;
     TSquareButton* NextPlayerBtn_ = nullptr;
     CheckBox* ComputerBox_ = nullptr;
+    std::array<QWidget*, controlcount> widgets_{};  // by Control
 
     // What the widgets last received, for the lists and pictures that are costly
     // to compare or convert.

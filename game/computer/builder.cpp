@@ -203,7 +203,7 @@ Action buildstep(const TForm1& form, Build& build, Random& dice)
             build.spells.erase(build.spells.begin());
             continue;
         }
-        if (c.MagicType != page)
+        if (c.MagicType.page != page)
             return Action::select(Control::MagicType, page);
         if (c.PurchaseList.selected != row)
             return Action::select(Control::PurchaseList, row);

@@ -54,11 +54,11 @@ Memory::Memory(std::uint32_t gameseed) { dice.seed = mix(gameseed); }
 
 bool atcontrols(const TForm1& form)
 {
-    if (!Players::contains(form.currentplayer) || !form.computer[form.currentplayer] || form.controls.TitleImage)
+    if (!Players::contains(form.currentplayer) || !form.computer[form.currentplayer] || form.controls.TitleImage.visible)
         return false;
-    if (form.controls.PurchaseWindow)
+    if (form.controls.PurchaseWindow.visible)
         return true;
-    return form.matchrunning && form.controls.Draw && form.players[form.currentplayer].hp > 0;
+    return form.matchrunning && form.controls.Draw.visible && form.players[form.currentplayer].hp > 0;
 }
 
 std::optional<input::Action> next(const TForm1& form, Memory& memory)
@@ -67,7 +67,7 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
         memory.seat.busy = false;
         return std::nullopt;
     }
-    const bool match = !form.controls.PurchaseWindow;
+    const bool match = !form.controls.PurchaseWindow.visible;
     Memory::Seat seat{form.gamelevel, form.currentplayer, match, true, memory.seat.steps};
     Memory::Seat& was = memory.seat;
     if (!was.busy || was.level != seat.level || was.wizard != seat.wizard || was.match != seat.match) {

@@ -121,11 +121,11 @@ Command Generator::next(const TForm1& f)
         return noise(f);
     if (!plan_.empty())
         return planned();
-    if (f.controls.TitleImage)
+    if (f.controls.TitleImage.visible)
         return title();
     if (f.matchrunning)
         return match(f);
-    if (f.controls.PurchaseWindow)
+    if (f.controls.PurchaseWindow.visible)
         return options_.purposeful ? purposefuleditor(f) : editor(f);
     return noise(f);
 }
@@ -274,7 +274,7 @@ Command Generator::editor(const TForm1& f)
                    decimal(dice_.between(std::max(1, w.maxwalk - 2), std::min(100, w.maxwalk + points / 2))));
     if (r < 75) {
         const int tab = dice_.below(100) < 60 ? 0 : dice_.between(1, 3);
-        if (tab != c.MagicType)
+        if (tab != c.MagicType.page)
             plan_.push_back(select(Control::MagicType, tab));
         const int dearest = std::min(99, points / 3 - 1);
         plan_.push_back(select(Control::PurchaseList, dearest < 0 ? dice_.below(100) : dice_.below(dearest + 1)));
@@ -315,7 +315,7 @@ Command Generator::purposefuleditor(const TForm1& f)
 
     const int points = c.PointGauge.value;
     const Spellbook& book = w.spellbook;
-    if (c.MagicType != 0)
+    if (c.MagicType.page != 0)
         return select(Control::MagicType, 0);
 
     // A full book buys nothing: the weakest shop spell goes back first.

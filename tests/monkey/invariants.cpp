@@ -54,7 +54,7 @@ bool lists(const std::vector<std::string>& items, const Spellbook& book, int& he
 std::optional<Failure> checkinvariants(const TForm1& f)
 {
     const Controls& c = f.controls;
-    if (c.PurchaseWindow && Players::contains(f.currentplayer) && c.ComputerBox.checked != f.computer[f.currentplayer])
+    if (c.PurchaseWindow.visible && Players::contains(f.currentplayer) && c.ComputerBox.checked != f.computer[f.currentplayer])
         return broken("computer-box", "the box shows ", c.ComputerBox.checked, " for wizard ", f.currentplayer);
     if (f.playercount < 1 || f.playercount > 12)
         return broken("playercount", "playercount ", f.playercount);
@@ -116,7 +116,7 @@ std::optional<Failure> checkinvariants(const TForm1& f)
 
     // The Stats Editor edits the wizard whose name it shows, and lists that wizard's
     // spells: a purchase goes to the slot after the last row listed.
-    const bool editing = c.PurchaseWindow && !c.TitleImage && !f.matchrunning;
+    const bool editing = c.PurchaseWindow.visible && !c.TitleImage.visible && !f.matchrunning;
     if (editing) {
         const std::string& name = f.players[f.currentplayer].name;
         if (c.PlayerNameEd.text != name)

@@ -83,6 +83,12 @@ protected:
 };
 
 TEST_F(Window, OpensFixedAndBlackWithTheTitleOverTheArena) {
+    // Every control a player acts on is a widget of that name.
+    for (int i = 0; i < controlcount; ++i) {
+        const auto c = static_cast<Control>(i);
+        ASSERT_NE(window.control(c), nullptr) << controlname(c);
+        EXPECT_EQ(window.control(c)->objectName().toStdString(), controlname(c));
+    }
     EXPECT_EQ(window.size(), QSize(902, 750));
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.windowTitle(), "Hexbrawl V1.2 by Quennick");
@@ -252,7 +258,7 @@ TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
     EXPECT_EQ(form.players[1].portrait, "");
     pick(Control::PictureBox, "wizard9");
     EXPECT_EQ(form.players[1].portrait, "wizard9");
-    EXPECT_EQ(c.WizardPortrait, "wizard9");
+    EXPECT_EQ(c.WizardPortrait.picture, "wizard9");
 
     // The shop: a row clicked shows its price; the tabs turn the page.
     auto* shop = widget<QListWidget>(Control::PurchaseList);
@@ -261,7 +267,7 @@ TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
     EXPECT_EQ(label("costlbl")->text(), "Cost: 9");
     auto* tabs = widget<PageTabs>(Control::MagicType);
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabrect(1).center());
-    EXPECT_EQ(c.MagicType, 1);
+    EXPECT_EQ(c.MagicType.page, 1);
     EXPECT_EQ(shop->item(0)->text().toStdString(), form.catalog[100].name + "(3)");
     EXPECT_EQ(shop->currentRow(), -1) << "a new page has no selection";
 
@@ -279,7 +285,7 @@ TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
     EXPECT_TRUE(sell->Enabled());
     click(Control::SellBtn);
     EXPECT_FALSE(sell->Enabled());
-    EXPECT_FALSE(c.SellBtnEnabled);
+    EXPECT_FALSE(c.SellBtn.enabled);
 }
 
 TEST_F(Window, AMatchRunsThroughTheWindow) {

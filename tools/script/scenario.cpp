@@ -58,7 +58,7 @@ void Session::press(int x, int y) { apply(input::Action::press(x, y)); }
 void Session::tick(int periods) { apply(input::Action::tick(periods)); }
 void Session::close() { apply(input::Action::close()); }
 
-bool Session::waiting() const { return !form_->controls.GameTimer && !computer::atcontrols(*form_); }
+bool Session::waiting() const { return !form_->controls.GameTimer.enabled && !computer::atcontrols(*form_); }
 
 void Session::apply(const input::Action& action)
 {
@@ -73,7 +73,7 @@ void Session::apply(const input::Action& action)
     // Each period is an event of its own: a failed look-up abandons that tick only,
     // and the computer's step after it is an event too.
     for (int i = 0; i < action.periods && !waiting(); ++i) {
-        if (form_->controls.GameTimer)
+        if (form_->controls.GameTimer.enabled)
             guarded([&] { input::apply(*form_, input::Action::tick(1)); });
         if (const std::optional<input::Action> move = computer::next(*form_, computer_))
             guarded([&] { input::apply(*form_, *move); });
@@ -141,30 +141,30 @@ void writecontrols(JsonWriter& j, const Controls& c)
 {
     j.beginobject();
     j.key("Caption").value(c.Caption);
-    writeflag(j, "TitleImage", "visible", c.TitleImage);
-    writeflag(j, "Draw", "visible", c.Draw);
-    writeflag(j, "PurchaseWindow", "visible", c.PurchaseWindow);
-    writeflag(j, "GameTimer", "enabled", c.GameTimer);
-    j.key("lvllbl").value(c.lvllbl);
-    j.key("namelbl").value(c.namelbl);
-    j.key("LocationLbl").value(c.LocationLbl);
-    j.key("WalkLbl").value(c.WalkLbl);
-    j.key("HPlbl").value(c.HPlbl);
-    j.key("costlbl").value(c.costlbl);
-    j.key("glLabel2").value(c.glLabel2);
-    j.key("Walkpie").value(static_cast<std::int64_t>(c.Walkpie));
-    j.key("HealthPie").value(static_cast<std::int64_t>(c.HealthPie));
-    j.key("Portrait").value(c.Portrait);
-    j.key("WizardPortrait").value(c.WizardPortrait);
-    j.key("AbilityBtn").value(c.AbilityBtn);
+    writeflag(j, "TitleImage", "visible", c.TitleImage.visible);
+    writeflag(j, "Draw", "visible", c.Draw.visible);
+    writeflag(j, "PurchaseWindow", "visible", c.PurchaseWindow.visible);
+    writeflag(j, "GameTimer", "enabled", c.GameTimer.enabled);
+    j.key("lvllbl").value(c.lvllbl.caption);
+    j.key("namelbl").value(c.namelbl.caption);
+    j.key("LocationLbl").value(c.LocationLbl.caption);
+    j.key("WalkLbl").value(c.WalkLbl.caption);
+    j.key("HPlbl").value(c.HPlbl.caption);
+    j.key("costlbl").value(c.costlbl.caption);
+    j.key("glLabel2").value(c.glLabel2.caption);
+    j.key("Walkpie").value(static_cast<std::int64_t>(c.Walkpie.progress));
+    j.key("HealthPie").value(static_cast<std::int64_t>(c.HealthPie.progress));
+    j.key("Portrait").value(c.Portrait.picture);
+    j.key("WizardPortrait").value(c.WizardPortrait.picture);
+    j.key("AbilityBtn").value(c.AbilityBtn.caption);
     j.key("AbilityInfo");
-    writelist(j, c.AbilityInfo);
+    writelist(j, c.AbilityInfo.lines);
     j.key("SpellInfo");
-    writelist(j, c.SpellInfo);
+    writelist(j, c.SpellInfo.lines);
     j.key("SpellPicker").beginobject();
     writelistbox(j, c.SpellPicker);
-    j.key("enabled").value(c.SpellPickerEnabled);
-    j.key("color").value(c.SpellPickerColor == FontColor::red ? "red" : "yellow");
+    j.key("enabled").value(c.SpellPicker.enabled);
+    j.key("color").value(c.SpellPicker.color == FontColor::red ? "red" : "yellow");
     j.endobject();
     j.key("PurchaseList").beginobject();
     writelistbox(j, c.PurchaseList);
@@ -172,8 +172,8 @@ void writecontrols(JsonWriter& j, const Controls& c)
     j.key("Yourlist").beginobject();
     writelistbox(j, c.Yourlist);
     j.endobject();
-    j.key("MagicType").value(static_cast<std::int64_t>(c.MagicType));
-    writeflag(j, "SellBtn", "enabled", c.SellBtnEnabled);
+    j.key("MagicType").value(static_cast<std::int64_t>(c.MagicType.page));
+    writeflag(j, "SellBtn", "enabled", c.SellBtn.enabled);
     writeedit(j, "PlayerCountSpinner", c.PlayerCountSpinner);
     writeedit(j, "PlayerNameEd", c.PlayerNameEd);
     writeedit(j, "PictureBox", c.PictureBox);

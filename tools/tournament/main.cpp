@@ -75,7 +75,7 @@ public:
     // computer's step, then the other player's.
     void period(Opponent* other, int otherseat, Figures& figures)
     {
-        if (form_->controls.GameTimer)
+        if (form_->controls.GameTimer.enabled)
             act(Action::tick(1));
         const bool match = form_->matchrunning;
         const auto began = std::chrono::steady_clock::now();
@@ -103,7 +103,7 @@ public:
     {
         Figures none;
         const int wizard = form_->currentplayer;
-        for (int i = 0; i < limit && form_->controls.PurchaseWindow && form_->currentplayer == wizard; ++i)
+        for (int i = 0; i < limit && form_->controls.PurchaseWindow.visible && form_->currentplayer == wizard; ++i)
             period(nullptr, 0, none);
     }
 
