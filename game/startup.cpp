@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Start-up, the title screen, the score report, and the presentation helpers
-// every handler shares.
+// Start-up, the title screen and the score report.
 #include <string>
 
 #include "game/catalog.h"
@@ -9,36 +8,6 @@
 namespace hexbrawl {
 
 TForm1::TForm1(const Ports& ports) : ports_(ports) {}
-
-void TForm1::playwave(std::string_view name)
-{
-    const WaveEntry& wave = findwave(name);
-    ports_.sound.playwave(name, wave);
-}
-
-void TForm1::showpicture(std::string& picturebox, const std::string& name)
-{
-    findimage(name);
-    picturebox = name;
-}
-
-void TForm1::message(MessageKind kind, const std::string& text) { ports_.dialogs.showmessage(kind, text); }
-
-void TForm1::setgametimer(bool enabled)
-{
-    controls.GameTimer.enabled = enabled;
-    ports_.timer.setenabled(enabled);
-}
-
-void TForm1::planttree(Tobstacle& tree, const TreeGrowth& growth)
-{
-    tree.image = "tree" + std::to_string(random.randomint(3) + 1);
-    tree.hits = random.randomint(growth.hitspread) + growth.hitbase;
-    tree.x = random.randomgauss(375, 200);
-    tree.y = random.randomgauss(375, 200);
-    tree.width = random.randomgauss(growth.width, growth.widthsd);
-    tree.height = random.randomgauss(growth.height, growth.heightsd);
-}
 
 void TForm1::FormCreate()
 {

@@ -7,6 +7,7 @@
 
 #include "present/imagebank.h"
 #include "present/softsurface.h"
+#include "tests/doubles/recordingsurface.h"
 #include "tests/testing.h"
 
 namespace hexbrawl {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "present/softsurface.h"
+#include "tests/doubles/recordingsurface.h"
 #include "tests/testing.h"
 
 namespace hexbrawl {

@@ -8,12 +8,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include <chrono>
-
 #include "game/input.h"
 #include "game/kinds.h"
 #include "game/tform1.h"
 #include "present/imagebank.h"
+#include "present/qt/dayclock.h"
 #include "present/qt/qtdialogs.h"
 #include "present/qt/qtgametimer.h"
 #include "present/qt/qtsound.h"
@@ -46,16 +45,6 @@ public:
 private:
     Clock& clock_;
     std::uint32_t& seed_;
-};
-
-// The time of day in UTC, in milliseconds since midnight.
-class DayClock final : public Clock {
-public:
-    std::uint32_t seedvalue() override {
-        using namespace std::chrono;
-        auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-        return static_cast<std::uint32_t>(now % (24 * 60 * 60 * 1000));
-    }
 };
 
 const QColor silver(0xC0, 0xC0, 0xC0);

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "present/ports.h"
-#include "present/qt/tickpacer.h"
+#include "present/tickpacer.h"
 
 namespace hexbrawl {
 

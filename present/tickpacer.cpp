@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "present/qt/tickpacer.h"
+#include "present/tickpacer.h"
 
 #include <algorithm>
 
