@@ -46,23 +46,11 @@ StyledButton::StyledButton(QWidget* parent, const QString& name, QSize startsize
 
 void StyledButton::changed() { setlook(Look::normal); }
 
-void StyledButton::setCaption(const QString& caption) {
-    if (caption == caption_) return;
-    caption_ = caption;
-    changed();
-}
+void StyledButton::setCaption(const QString& caption) { setproperty(caption_, caption); }
 
-void StyledButton::setTextColor(QColor colour) {
-    if (colour == textcolor_) return;
-    textcolor_ = colour;
-    changed();
-}
+void StyledButton::setTextColor(QColor colour) { setproperty(textcolor_, colour); }
 
-void StyledButton::setColor(QColor colour) {
-    if (colour == color_) return;
-    color_ = colour;
-    changed();
-}
+void StyledButton::setColor(QColor colour) { setproperty(color_, colour); }
 
 int StyledButton::captionwidth() const { return fontMetrics().horizontalAdvance(caption_); }
 int StyledButton::captionheight() const { return fontMetrics().height(); }
@@ -123,24 +111,9 @@ void StyledButton::changeEvent(QEvent* event) {
 
 TSelButton::TSelButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {105, 20}) {
     setTextColor(QColor(128, 128, 128));
-}
-
-void TSelButton::setColorBorder(QColor colour) {
-    if (colour == colorborder_) return;
-    colorborder_ = colour;
-    changed();
-}
-
-void TSelButton::setAlignment(Qt::Alignment alignment) {
-    if (alignment == alignment_) return;
-    alignment_ = alignment;
-    changed();
-}
-
-void TSelButton::setBorderWidth(int width) {
-    if (width == borderwidth_) return;
-    borderwidth_ = width;
-    changed();
+    colorborder_ = QColor(128, 128, 128);
+    colorover_ = colordown_ = QColor(132, 185, 164);
+    overcaption_ = Qt::black;
 }
 
 void TSelButton::draw(QPainter& painter, Look look, QColor captioncolour) const {
@@ -166,12 +139,6 @@ TAOLButton::TAOLButton(QWidget* parent, const QString& name) : StyledButton(pare
     setFont(gamefont(Face::arial, 11, true));
 }
 
-void TAOLButton::setRaiseColor(QColor colour) {
-    if (colour == raisecolor_) return;
-    raisecolor_ = colour;
-    changed();
-}
-
 void TAOLButton::draw(QPainter& painter, Look look, QColor captioncolour) const {
     const int w = width(), h = height();
     int x = w / 2 - captionwidth() / 2, y = h / 2 - captionheight() / 2;
@@ -191,18 +158,10 @@ void TAOLButton::draw(QPainter& painter, Look look, QColor captioncolour) const 
 
 // TEncartaButton
 
-TEncartaButton::TEncartaButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {86, 22}) {}
-
-void TEncartaButton::setColorBorder(QColor colour) {
-    if (colour == colorborder_) return;
-    colorborder_ = colour;
-    changed();
-}
-
-void TEncartaButton::setShowCaption(bool show) {
-    if (show == showcaption_) return;
-    showcaption_ = show;
-    changed();
+TEncartaButton::TEncartaButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {86, 22}) {
+    colorborder_ = QColor(153, 143, 130);
+    colorover_ = colordown_ = QColor(216, 190, 10);
+    overcaption_ = Qt::black;
 }
 
 void TEncartaButton::setGlyph(QImage glyph) {
@@ -248,24 +207,10 @@ void TEncartaButton::draw(QPainter& painter, Look look, QColor captioncolour) co
 
 // TSquareButton
 
-TSquareButton::TSquareButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {113, 17}) {}
-
-void TSquareButton::setColorBorder(QColor colour) {
-    if (colour == colorborder_) return;
-    colorborder_ = colour;
-    changed();
-}
-
-void TSquareButton::setAlignment(Qt::Alignment alignment) {
-    if (alignment == alignment_) return;
-    alignment_ = alignment;
-    changed();
-}
-
-void TSquareButton::setBorderWidth(int width) {
-    if (width == borderwidth_) return;
-    borderwidth_ = width;
-    changed();
+TSquareButton::TSquareButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {113, 17}) {
+    colorborder_ = Qt::black;
+    overcaption_ = Qt::white;
+    borderwidth_ = 2;
 }
 
 void TSquareButton::draw(QPainter& painter, Look look, QColor captioncolour) const {

@@ -60,10 +60,40 @@ protected:
     // Whether a release at `p` counts as over the button for the released look.
     virtual bool releasedover(QPoint p) const { return rect().contains(p); }
     // The caption's colour in the hover and released looks.
-    virtual QColor overcaption() const { return textcolor_; }
+    QColor overcaption() const { return overcaption_.isValid() ? overcaption_ : textcolor_; }
 
     // Marks a property change: back to the normal look, repainted.
     void changed();
+    // Sets a property that repaints the button when it changes.
+    template <typename T>
+    void setproperty(T& property, const T& value)
+    {
+        if (property == value)
+            return;
+        property = value;
+        changed();
+    }
+
+    // The properties several styles have; each style makes public the ones it has
+    // and gives them its own start values.
+    QColor ColorBorder() const { return colorborder_; }
+    QColor ColorOver() const { return colorover_; }
+    QColor ColorDown() const { return colordown_; }
+    QColor ColorOverCaption() const { return overcaption_; }
+    Qt::Alignment Alignment() const { return alignment_; }
+    int BorderWidth() const { return borderwidth_; }
+    void setColorBorder(QColor colour) { setproperty(colorborder_, colour); }
+    void setColorOver(QColor colour) { colorover_ = colour; }
+    void setColorDown(QColor colour) { colordown_ = colour; }
+    void setColorOverCaption(QColor colour) { overcaption_ = colour; }
+    // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
+    void setAlignment(Qt::Alignment alignment) { setproperty(alignment_, alignment); }
+    void setBorderWidth(int width) { setproperty(borderwidth_, width); }
+
+    QColor colorborder_, colorover_, colordown_;
+    QColor overcaption_;  // none: the caption keeps its colour under the mouse
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+    int borderwidth_ = 1;
     // The caption's text width and height in the button's font.
     int captionwidth() const;
     int captionheight() const;
@@ -98,30 +128,21 @@ class TSelButton final : public StyledButton {
 public:
     explicit TSelButton(QWidget* parent, const QString& name = QStringLiteral("SelButton"));
 
-    QColor ColorBorder() const { return colorborder_; }
-    QColor ColorOver() const { return colorover_; }
-    QColor ColorDown() const { return colordown_; }
-    QColor ColorOverCaption() const { return overcaption_; }
-    Qt::Alignment Alignment() const { return alignment_; }
-    int BorderWidth() const { return borderwidth_; }
-
-    void setColorBorder(QColor colour);
-    void setColorOver(QColor colour) { colorover_ = colour; }
-    void setColorDown(QColor colour) { colordown_ = colour; }
-    void setColorOverCaption(QColor colour) { overcaption_ = colour; }
-    // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter.
-    void setAlignment(Qt::Alignment alignment);
-    void setBorderWidth(int width);
+    using StyledButton::Alignment;
+    using StyledButton::BorderWidth;
+    using StyledButton::ColorBorder;
+    using StyledButton::ColorDown;
+    using StyledButton::ColorOver;
+    using StyledButton::ColorOverCaption;
+    using StyledButton::setAlignment;
+    using StyledButton::setBorderWidth;
+    using StyledButton::setColorBorder;
+    using StyledButton::setColorDown;
+    using StyledButton::setColorOver;
+    using StyledButton::setColorOverCaption;
 
 protected:
     void draw(QPainter& painter, Look look, QColor captioncolour) const override;
-    QColor overcaption() const override { return overcaption_; }
-
-private:
-    QColor colorborder_{128, 128, 128}, colorover_{132, 185, 164}, colordown_{132, 185, 164};
-    QColor overcaption_{Qt::black};
-    Qt::Alignment alignment_ = Qt::AlignLeft;
-    int borderwidth_ = 1;
 };
 
 // Raised, with a light edge at the top and left and a dark one at the right and
@@ -131,7 +152,7 @@ public:
     explicit TAOLButton(QWidget* parent, const QString& name = QStringLiteral("AOLButton"));
 
     QColor RaiseColor() const { return raisecolor_; }
-    void setRaiseColor(QColor colour);
+    void setRaiseColor(QColor colour) { setproperty(raisecolor_, colour); }
 
 protected:
     void draw(QPainter& painter, Look look, QColor captioncolour) const override;
@@ -154,29 +175,26 @@ public:
 
     explicit TEncartaButton(QWidget* parent, const QString& name = QStringLiteral("EncartaButton"));
 
-    QColor ColorBorder() const { return colorborder_; }
-    QColor ColorOver() const { return colorover_; }
-    QColor ColorDown() const { return colordown_; }
-    QColor ColorOverCaption() const { return overcaption_; }
+    using StyledButton::ColorBorder;
+    using StyledButton::ColorDown;
+    using StyledButton::ColorOver;
+    using StyledButton::ColorOverCaption;
+    using StyledButton::setColorBorder;
+    using StyledButton::setColorDown;
+    using StyledButton::setColorOver;
+    using StyledButton::setColorOverCaption;
     bool ShowCaption() const { return showcaption_; }
     const QImage& Glyph() const { return glyph_; }
 
-    void setColorBorder(QColor colour);
-    void setColorOver(QColor colour) { colorover_ = colour; }
-    void setColorDown(QColor colour) { colordown_ = colour; }
-    void setColorOverCaption(QColor colour) { overcaption_ = colour; }
-    void setShowCaption(bool show);
+    void setShowCaption(bool show) { setproperty(showcaption_, show); }
     // Drawn beside the caption, or alone when the caption is hidden; its top-left
     // pixel's colour is see-through.
     void setGlyph(QImage glyph);
 
 protected:
     void draw(QPainter& painter, Look look, QColor captioncolour) const override;
-    QColor overcaption() const override { return overcaption_; }
 
 private:
-    QColor colorborder_{153, 143, 130}, colorover_{216, 190, 10}, colordown_{216, 190, 10};
-    QColor overcaption_{Qt::black};
     bool showcaption_ = true;
     QImage glyph_;
 };
@@ -186,29 +204,24 @@ class TSquareButton final : public StyledButton {
 public:
     explicit TSquareButton(QWidget* parent, const QString& name = QStringLiteral("SquareButton"));
 
-    QColor ColorBorder() const { return colorborder_; }
+    using StyledButton::Alignment;
+    using StyledButton::BorderWidth;
+    using StyledButton::ColorBorder;
+    using StyledButton::ColorOverCaption;
+    using StyledButton::setAlignment;
+    using StyledButton::setBorderWidth;
+    using StyledButton::setColorBorder;
+    using StyledButton::setColorOverCaption;
     QColor ColorOverBorder() const { return coloroverborder_; }
     QColor DownBorderColor() const { return downbordercolor_; }
-    QColor ColorOverCaption() const { return overcaption_; }
-    Qt::Alignment Alignment() const { return alignment_; }
-    int BorderWidth() const { return borderwidth_; }
-
-    void setColorBorder(QColor colour);
     void setColorOverBorder(QColor colour) { coloroverborder_ = colour; }
     void setDownBorderColor(QColor colour) { downbordercolor_ = colour; }
-    void setColorOverCaption(QColor colour) { overcaption_ = colour; }
-    void setAlignment(Qt::Alignment alignment);
-    void setBorderWidth(int width);
 
 protected:
     void draw(QPainter& painter, Look look, QColor captioncolour) const override;
-    QColor overcaption() const override { return overcaption_; }
 
 private:
-    QColor colorborder_{Qt::black}, coloroverborder_{Qt::black}, downbordercolor_{Qt::white};
-    QColor overcaption_{Qt::white};
-    Qt::Alignment alignment_ = Qt::AlignLeft;
-    int borderwidth_ = 2;
+    QColor coloroverborder_{Qt::black}, downbordercolor_{Qt::white};
 };
 
 }  // namespace hexbrawl::ui
