@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "bench/positions.h"
 
+#include "game/computer/geometry.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -91,11 +93,10 @@ namespace {
 
 [[noreturn]] void fail(const std::string& what) { throw std::runtime_error("building a position: " + what); }
 
-struct Point {
-    double x, y;
-};
-
-double distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
+// The computer player's geometry: centres, distances, the nearest foe, aiming.
+using computer::centre;
+using computer::distance;
+using computer::Point;
 
 // The box of an ability in play overlaps the 20 x 20 box of a wizard at (x, y),
 // tested as the tick tests a hit.
@@ -114,7 +115,6 @@ public:
     explicit Bot(Session& s) : s_(s), f_(s.form()) {}
 
     Tplayer& me() { return f_.players[f_.currentplayer]; }
-    static Point centre(const Tplayer& w) { return {w.x + 10, w.y + 10}; }
     int points() const { return f_.controls.PointGauge.value; }
 
     // ---- the Stats Editor
@@ -248,15 +248,8 @@ public:
     // A press point towards `target` that lies within `aim` of the caster's centre.
     Point aimat(Point target, double aim)
     {
-        const Point from = centre(me());
-        const double d = distance(from, target);
-        for (double r = std::min(d, aim - 1.0); r > 0; r -= 1) {
-            const Point p{from.x + (target.x - from.x) * r / d, from.y + (target.y - from.y) * r / d};
-            const Point q{static_cast<double>(pixel(p.x)), static_cast<double>(pixel(p.y))};
-            if (distance(from, q) <= aim && distance(from, q) > 0)
-                return q;
-        }
-        return target;
+        const computer::Press p = computer::aimpress(centre(me()), target, aim - 1.0);
+        return {static_cast<double>(p.x), static_cast<double>(p.y)};
     }
 
     // The cheapest spell that always hurts: a bought Ranged one (its effect is at least 1).
@@ -273,20 +266,11 @@ public:
         return best;
     }
 
+    // The nearest living foe; -1 when none is left.
     int nearestenemy()
     {
-        int best = -1;
-        double bestd = 0;
-        for (int p = 1; p <= f_.playercount; ++p) {
-            if (p == f_.currentplayer || f_.players[p].hp <= 0)
-                continue;
-            const double d = distance(centre(me()), centre(f_.players[p]));
-            if (best < 0 || d < bestd) {
-                best = p;
-                bestd = d;
-            }
-        }
-        return best;
+        const int foe = computer::nearestfoe(f_, f_.currentplayer);
+        return foe ? foe : -1;
     }
 
     // One move of a round: walk up to the nearest enemy and shoot it at close range,
@@ -461,7 +445,7 @@ void arrange(Bot& b, const Setup& setup)
             if (!a.name.empty() && a.owner != who && overlaps(a, c.x - 10, c.y - 10))
                 return false;
         for (int t : targets) {
-            const Point tc = Bot::centre(f.players[t]);
+            const Point tc = centre(f.players[t]);
             if (std::abs(c.x - tc.x) < 20.5 && std::abs(c.y - tc.y) < 20.5)
                 return false;
         }
@@ -485,10 +469,10 @@ void arrange(Bot& b, const Setup& setup)
             for (int t : targets) {
                 if (room(t) < damage)
                     continue;
-                const Point tc = Bot::centre(f.players[t]);
+                const Point tc = centre(f.players[t]);
                 // From where it stands if the target is within aim, or from beside it.
                 for (int i = -1; i < 32 && !laid; ++i) {
-                    Point stand = Bot::centre(f.players[me]);
+                    Point stand = centre(f.players[me]);
                     if (i >= 0) {
                         const double angle = i * std::numbers::pi / 16;
                         const double r = std::min(spell.aim - 2, 24.0 + (i % 3) * 2);
@@ -549,7 +533,7 @@ void arrange(Bot& b, const Setup& setup)
         }
         const Tability& spell = f.players[me].spellbook[slot];
         for (int step = 0; step < 40 && fillers() < setup.fillers && f.currentplayer == me; ++step) {
-            const Point here = Bot::centre(f.players[me]);
+            const Point here = centre(f.players[me]);
             if (f.players[me].walk < spell.walkcost)
                 break;
             const double angle = step * 2.4;
@@ -577,7 +561,7 @@ void arrange(Bot& b, const Setup& setup)
     // for the first ticks of flight; it first puts back any standing block that
     // faded while the turn went round.
     const auto open = [&](double angle) {
-        const Point from = Bot::centre(b.me());
+        const Point from = centre(b.me());
         const double reach = b.killer() < 0 ? 0 : b.me().spellbook[b.killer()].aim - 1.5;
         const Point at{from.x + reach * std::cos(angle), from.y + reach * std::sin(angle)};
         if (at.x < 1 || at.y < 1 || at.x > 748 || at.y > 748)
@@ -610,7 +594,7 @@ void arrange(Bot& b, const Setup& setup)
                 break;
             b.endturn();
         }
-        const Point from = Bot::centre(b.me());
+        const Point from = centre(b.me());
         const int filler = b.slotof(Block, 1);
         for (int i = 0; i < 64 && fillers() < setup.fillers; ++i) {
             const double aim = b.me().spellbook[filler].aim - 1.5;

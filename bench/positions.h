@@ -55,7 +55,9 @@ private:
     Inplay inplay_;
     Obstacles obstacles_;
     Explosions explosions_;
-    std::int32_t currentplayer_, playercount_, mode_, inplaycount_, treecount_, gamelevel_, deadcount_,
+    std::int32_t currentplayer_, playercount_;
+    Mode mode_;
+    std::int32_t inplaycount_, treecount_, gamelevel_, deadcount_,
         explosioncount_;
     bool matchrunning_, firstturn_, timer_;
     Random random_;

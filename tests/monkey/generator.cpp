@@ -5,12 +5,17 @@
 #include <climits>
 #include <cmath>
 
+#include "game/computer/geometry.h"
 #include "tests/monkey/monkey.h"
 
 namespace hexbrawl::monkey {
 
 namespace {
 
+using computer::centre;
+using computer::distance;
+using computer::Point;
+using computer::towards;
 using input::Action;
 
 Command click(Control c) { return Action::click(c); }
@@ -44,21 +49,6 @@ const char* const names[] = {"Alma", "Zed", "Merlin the Grey", "\xc3\x86gir", "\
 
 std::string decimal(std::int64_t v) { return std::to_string(v); }
 
-struct Point {
-    double x, y;
-};
-Point centre(const Tplayer& w) { return {w.x + 10, w.y + 10}; }
-double distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
-
-// The point `d` pixels from `from` towards `to` (any direction when they meet).
-Point towards(Point from, Point to, double d)
-{
-    const double len = distance(from, to);
-    if (len < 1e-9)
-        return {from.x + d, from.y};
-    return {from.x + (to.x - from.x) / len * d, from.y + (to.y - from.y) / len * d};
-}
-
 std::vector<int> enemies(const TForm1& f)
 {
     std::vector<int> out;
@@ -66,16 +56,6 @@ std::vector<int> enemies(const TForm1& f)
         if (p != f.currentplayer && f.players[p].hp > 0)
             out.push_back(p);
     return out;
-}
-
-int nearest(const TForm1& f, const std::vector<int>& among)
-{
-    const Point me = centre(f.players[f.currentplayer]);
-    int best = 0;
-    for (int p : among)
-        if (!best || distance(me, centre(f.players[p])) < distance(me, centre(f.players[best])))
-            best = p;
-    return best;
 }
 
 // The ticks until the first projectile in flight runs out of range (at most 10),
@@ -406,7 +386,7 @@ Command Generator::match(const TForm1& f)
     };
 
     if (options_.purposeful) {
-        const int foe = nearest(f, foes);
+        const int foe = computer::nearestfoe(f, f.currentplayer);
         if (foe && best >= 0) {
             const Tability& a = w.spellbook[best];
             const double gap = distance(me, centre(f.players[foe]));
@@ -444,7 +424,7 @@ Command Generator::aim(const TForm1& f, const Tability& a)
     const double reach = std::max(0.0, a.aim * 0.9 - 1);
     Point target;
     if (!foes.empty()) {
-        const int foe = options_.purposeful ? nearest(f, foes)
+        const int foe = options_.purposeful ? computer::nearestfoe(f, f.currentplayer)
                                             : foes[static_cast<std::size_t>(dice_.below(static_cast<int>(foes.size())))];
         target = centre(f.players[foe]);
     } else {
