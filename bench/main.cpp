@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "bench/positions.h"
-#include "game/computer/tactics.h"
 #include "game/catalog.h"
+#include "game/computer/tactics.h"
 #include "present/imagebank.h"
 #include "present/softsurface.h"
 
@@ -91,7 +91,8 @@ void ComputerMove(benchmark::State& state, const TForm1& position)
         const auto began = std::chrono::steady_clock::now();
         std::vector<input::Action> plan = computer::planturn(*seats[turn++ % seats.size()], 0);
         benchmark::DoNotOptimize(plan.data());
-        slowest = std::max(slowest, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - began).count());
+        slowest = std::max(slowest,
+                           std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - began).count());
     }
     state.counters["slowest_us"] = slowest;
 }
@@ -183,9 +184,11 @@ int main(int argc, char** argv)
     };
     setup(benchmark::RegisterBenchmark("SurfaceCopy", SurfaceCopy));
     for (Case& c : frames)
-        setup(benchmark::RegisterBenchmark(c.name, [&c](benchmark::State& state) { Frame(state, *c.game, *c.position); }));
+        setup(benchmark::RegisterBenchmark(c.name,
+                                           [&c](benchmark::State& state) { Frame(state, *c.game, *c.position); }));
     const TForm1& busy = frames[1].game->form();
-    setup(benchmark::RegisterBenchmark("ComputerMove", [&busy](benchmark::State& state) { ComputerMove(state, busy); }));
+    setup(
+        benchmark::RegisterBenchmark("ComputerMove", [&busy](benchmark::State& state) { ComputerMove(state, busy); }));
     setup(benchmark::RegisterBenchmark("Catalogue", Catalogue));
     setup(benchmark::RegisterBenchmark("StartUp", StartUp));
 

@@ -83,8 +83,8 @@ std::string Census::text() const
     return std::to_string(wizards) + " wizards (" + std::to_string(alive) + " standing), " + std::to_string(trees) +
            " trees, " + std::to_string(abilities) + " abilities in play (" + std::to_string(projectiles) +
            " in flight), " + std::to_string(explosions) + " explosions of radius " +
-           std::to_string(static_cast<int>(smallest)) + ".." + std::to_string(static_cast<int>(largest)) +
-           ", level " + std::to_string(gamelevel);
+           std::to_string(static_cast<int>(smallest)) + ".." + std::to_string(static_cast<int>(largest)) + ", level " +
+           std::to_string(gamelevel);
 }
 
 Game::Game(Surface& surface) : switch_(surface), session_(&switch_) {}
@@ -370,11 +370,11 @@ Visit lastvisit(int hitpage, int hitlevel)
 }
 
 struct Setup {
-    int trees = 0;        // wait for saplings until there are this many
-    int hits = 0;         // spells of the hit kind put on wizards, hitting in one tick
+    int trees = 0;  // wait for saplings until there are this many
+    int hits = 0;  // spells of the hit kind put on wizards, hitting in one tick
     int hitkind = Block;
     int hitlevel = 10;
-    int fillers = 0;      // level-1 blocks standing on the arena
+    int fillers = 0;  // level-1 blocks standing on the arena
     int projectiles = 0;  // shots in flight
 };
 
@@ -421,7 +421,8 @@ void arrange(Bot& b, const Setup& setup)
     };
     const auto alone = [&](int p) {
         for (int q = 1; q <= f.playercount; ++q)
-            if (q != p && std::abs(f.players[q].x - f.players[p].x) < 21 && std::abs(f.players[q].y - f.players[p].y) < 21)
+            if (q != p && std::abs(f.players[q].x - f.players[p].x) < 21 &&
+                std::abs(f.players[q].y - f.players[p].y) < 21)
                 return false;
         return true;
     };
@@ -583,10 +584,11 @@ void arrange(Bot& b, const Setup& setup)
             const int k = b.killer();
             const int me = f.currentplayer;
             const int filler = b.slotof(Block, 1);
-            const int need = k < 0 || (filler < 0 && setup.fillers > 0)
-                                 ? 1 << 20
-                                 : setup.projectiles * f.players[me].spellbook[k].walkcost +
-                                       (setup.fillers - fillers()) * (filler < 0 ? 0 : f.players[me].spellbook[filler].walkcost);
+            const int need =
+                k < 0 || (filler < 0 && setup.fillers > 0)
+                    ? 1 << 20
+                    : setup.projectiles * f.players[me].spellbook[k].walkcost +
+                          (setup.fillers - fillers()) * (filler < 0 ? 0 : f.players[me].spellbook[filler].walkcost);
             int directions = 0;
             for (int i = 0; i < 36; ++i)
                 directions += open(i * std::numbers::pi / 18);

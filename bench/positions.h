@@ -22,17 +22,31 @@ public:
     explicit SwitchSurface(Surface& target) : target_(target) {}
     void on(bool drawing) { on_ = drawing; }
 
-    void clearsurface() override { if (on_) target_.clearsurface(); }
-    void drawimage(const PictureEntry& p, int x, int y) override { if (on_) target_.drawimage(p, x, y); }
+    void clearsurface() override
+    {
+        if (on_)
+            target_.clearsurface();
+    }
+    void drawimage(const PictureEntry& p, int x, int y) override
+    {
+        if (on_)
+            target_.drawimage(p, x, y);
+    }
     void stretchimage(const PictureEntry& p, int l, int t, int r, int b) override
     {
-        if (on_) target_.stretchimage(p, l, t, r, b);
+        if (on_)
+            target_.stretchimage(p, l, t, r, b);
     }
     void drawellipse(int l, int t, int r, int b, std::uint32_t pen, std::optional<std::uint32_t> fill) override
     {
-        if (on_) target_.drawellipse(l, t, r, b, pen, fill);
+        if (on_)
+            target_.drawellipse(l, t, r, b, pen, fill);
     }
-    void flipsurface() override { if (on_) target_.flipsurface(); }
+    void flipsurface() override
+    {
+        if (on_)
+            target_.flipsurface();
+    }
 
 private:
     Surface& target_;
@@ -57,8 +71,7 @@ private:
     Explosions explosions_;
     std::int32_t currentplayer_, playercount_;
     Mode mode_;
-    std::int32_t inplaycount_, treecount_, gamelevel_, deadcount_,
-        explosioncount_;
+    std::int32_t inplaycount_, treecount_, gamelevel_, deadcount_, explosioncount_;
     bool matchrunning_, firstturn_, timer_;
     Random random_;
     std::uint64_t frames_;

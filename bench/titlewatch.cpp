@@ -45,45 +45,56 @@ constexpr int arenaleft = 152;
 constexpr int arenasize = 750;
 constexpr int rows = 16;
 
-double millis(Clock::time_point from, Clock::time_point to) {
+double millis(Clock::time_point from, Clock::time_point to)
+{
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
 // Processor time of a process so far, user and system, in milliseconds.
-double cputime(pid_t pid) {
+double cputime(pid_t pid)
+{
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
     auto close = text.rfind(')');
-    if (close == std::string::npos) return -1;
+    if (close == std::string::npos)
+        return -1;
     std::istringstream fields(text.substr(close + 2));
     std::string field;
     unsigned long long utime = 0, stime = 0;
     // After the name: state is field 3; utime and stime are fields 14 and 15.
     for (int n = 3; n <= 15 && fields >> field; ++n) {
-        if (n == 14) utime = std::stoull(field);
-        if (n == 15) stime = std::stoull(field);
+        if (n == 14)
+            utime = std::stoull(field);
+        if (n == 15)
+            stime = std::stoull(field);
     }
     return 1000.0 * static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-bool isgamewindow(Display* display, Window window) {
+bool isgamewindow(Display* display, Window window)
+{
     XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display, window, &attributes)) return false;
-    if (attributes.width == windowwidth && attributes.height == windowheight) return true;
+    if (!XGetWindowAttributes(display, window, &attributes))
+        return false;
+    if (attributes.width == windowwidth && attributes.height == windowheight)
+        return true;
     char* name = nullptr;
     bool named = XFetchName(display, window, &name) && name && std::strncmp(name, "Hexbrawl", 8) == 0;
-    if (name) XFree(name);
+    if (name)
+        XFree(name);
     return named;
 }
 
 // Mean brightness, 0 to 1, of sixteen rows across the arena part of the window.
-double arenabrightness(Display* display, Window window) {
+double arenabrightness(Display* display, Window window)
+{
     double sum = 0;
     long count = 0;
     for (int r = 0; r < rows; ++r) {
         int y = arenasize * (2 * r + 1) / (2 * rows);
         XImage* image = XGetImage(display, window, arenaleft, y, arenasize, 1, AllPlanes, ZPixmap);
-        if (!image) return 0;
+        if (!image)
+            return 0;
         for (int x = 0; x < arenasize; ++x) {
             unsigned long pixel = XGetPixel(image, x, 0);
             sum += static_cast<double>(((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF)) / (3 * 255.0);
@@ -104,7 +115,8 @@ struct Run {
     Window window = 0;
 };
 
-Run launch(Display* display, const char* game, const char* log) {
+Run launch(Display* display, const char* game, const char* log)
+{
     Run run;
     Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
@@ -137,10 +149,12 @@ Run launch(Display* display, const char* game, const char* log) {
                 break;
             }
         }
-        if (!run.window) std::this_thread::sleep_for(std::chrono::microseconds(500));
+        if (!run.window)
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
     XSelectInput(display, root, NoEventMask);
-    if (!run.window) return run;
+    if (!run.window)
+        return run;
 
     while (Clock::now() < deadline) {
         if (arenabrightness(display, run.window) > 0.02) {
@@ -153,12 +167,14 @@ Run launch(Display* display, const char* game, const char* log) {
     return run;
 }
 
-void stop(pid_t pid) {
+void stop(pid_t pid)
+{
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
 }
 
-double median(std::vector<double> values) {
+double median(std::vector<double> values)
+{
     std::sort(values.begin(), values.end());
     auto n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
@@ -166,18 +182,24 @@ double median(std::vector<double> values) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     int runs = 1;
     bool keep = false;
     const char* game = nullptr;
     const char* log = nullptr;
     const char* brightness = nullptr;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) runs = std::max(1, std::atoi(argv[++i]));
-        else if (std::strcmp(argv[i], "--keep") == 0) keep = true;
-        else if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc) log = argv[++i];
-        else if (std::strcmp(argv[i], "--brightness") == 0 && i + 1 < argc) brightness = argv[++i];
-        else game = argv[i];
+        if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++i]));
+        else if (std::strcmp(argv[i], "--keep") == 0)
+            keep = true;
+        else if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc)
+            log = argv[++i];
+        else if (std::strcmp(argv[i], "--brightness") == 0 && i + 1 < argc)
+            brightness = argv[++i];
+        else
+            game = argv[i];
     }
     if (!game && !brightness) {
         std::fprintf(stderr, "usage: %s [--runs N] [--keep] [--log FILE] GAME | --brightness WINDOW\n", argv[0]);
@@ -203,7 +225,8 @@ int main(int argc, char** argv) {
         Run run = launch(display, game, log);
         if (run.title < 0) {
             std::fprintf(stderr, "run %d: the title never showed\n", k);
-            if (run.pid > 0) stop(run.pid);
+            if (run.pid > 0)
+                stop(run.pid);
             return 1;
         }
         std::printf("run %d: mapped %.1f ms, title %.1f ms, cpu %.0f ms\n", k, run.mapped, run.title, run.cpu);

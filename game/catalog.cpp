@@ -10,24 +10,24 @@ namespace hexbrawl {
 
 namespace words {
 const std::array<std::string_view, 7> Memo1{"fire", "water", "wind", "earth", "life", "death", "cosmo"};
-const std::array<std::string_view, 11> Projectilelist{"dart",  "bullet", "shot",  "sphere", "ball",    "orb",
-                                                      "vortex", "spark", "arrow", "stone",  "particle"};
-const std::array<std::string_view, 13> blocklist{"shield", "block",  "defence", "towershield", "buckler",
-                                                 "armour", "helm",   "helmet",  "jerkin",      "jacket",
-                                                 "boots",  "tunic",  "cloak"};
+const std::array<std::string_view, 11> Projectilelist{"dart",   "bullet", "shot",  "sphere", "ball",    "orb",
+                                                      "vortex", "spark",  "arrow", "stone",  "particle"};
+const std::array<std::string_view, 13> blocklist{"shield", "block", "defence", "towershield", "buckler",
+                                                 "armour", "helm",  "helmet",  "jerkin",      "jacket",
+                                                 "boots",  "tunic", "cloak"};
 const std::array<std::string_view, 5> reflectlist{"mirror", "reflection", "retort", "refute", "reply"};
-const std::array<std::string_view, 6> teleportlist{"teleportation", "relocation", "warp",
+const std::array<std::string_view, 6> teleportlist{"teleportation", "relocation",  "warp",
                                                    "dissapearence", "evaporation", "traveler"};
 const std::array<std::string_view, 52> suffixlist{
-    "of killing",     "of death",        "of destruction", "of chaos",     "of rape",      "of flight",
-    "of range",       "of dignity",      "of mastery",     "of sanction",  "of night",     "of day",
-    "of suspension",  "of solitude",     "of repetition",  "of morphing",  "of disaster",  "of love",
-    "of shrewdness",  "of lavishness",   "of annointment", "of conflagration", "of weakness", "of mass",
-    "of power",       "of awesomeness",  "of coolness",    "of distraction", "of might",   "of magus",
-    "of Beal",        "of Shock",        "of maximum",     "of Volsht'ak", "of rage",      "of madness",
-    "of shit",        "of crap",         "of fucking",     "of hell",      "of monstrocity", "of wellness",
-    "of questing",    "of slaying",      "of prophecy",    "of detection", "of damage",    "of strength",
-    "of doom",        "of insanity",     "of zap",         "of magic"};
+    "of killing",    "of death",       "of destruction", "of chaos",         "of rape",        "of flight",
+    "of range",      "of dignity",     "of mastery",     "of sanction",      "of night",       "of day",
+    "of suspension", "of solitude",    "of repetition",  "of morphing",      "of disaster",    "of love",
+    "of shrewdness", "of lavishness",  "of annointment", "of conflagration", "of weakness",    "of mass",
+    "of power",      "of awesomeness", "of coolness",    "of distraction",   "of might",       "of magus",
+    "of Beal",       "of Shock",       "of maximum",     "of Volsht'ak",     "of rage",        "of madness",
+    "of shit",       "of crap",        "of fucking",     "of hell",          "of monstrocity", "of wellness",
+    "of questing",   "of slaying",     "of prophecy",    "of detection",     "of damage",      "of strength",
+    "of doom",       "of insanity",    "of zap",         "of magic"};
 }  // namespace words
 
 namespace {

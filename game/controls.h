@@ -14,7 +14,7 @@ enum class FontColor { yellow, red };
 
 struct ListBox {
     std::vector<std::string> items;
-    int selected = -1;          // -1: no row selected
+    int selected = -1;  // -1: no row selected
     bool enabled = true;
     FontColor color = FontColor::yellow;
 
@@ -119,7 +119,7 @@ struct Controls {
     Memo SpellInfo{{"< Spell stats displayed here >"}};
     Button PurchaseBtn{"---->"};
     Button SellBtn{"<----", false};  // its own flag: it looks the same either way
-    CheckBox ComputerBox;            // whether the computer plays the wizard being edited
+    CheckBox ComputerBox;  // whether the computer plays the wizard being edited
 };
 
 // Every control a player can act on, by its name in the window.

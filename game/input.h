@@ -19,14 +19,20 @@ struct Action {
 
     Verb verb = Verb::tick;
     std::optional<Control> control;  // click, set, select
-    std::string text;                // set: the control's new text
-    int row = 0;                     // select: the row, or the tab of MagicType
-    int x = 0, y = 0;                // press: the pixel on the arena
-    int periods = 1;                 // tick: periods of 25 ms
-    std::uint32_t seed = 0;          // start: what the clock gives the random source
+    std::string text;  // set: the control's new text
+    int row = 0;  // select: the row, or the tab of MagicType
+    int x = 0, y = 0;  // press: the pixel on the arena
+    int periods = 1;  // tick: periods of 25 ms
+    std::uint32_t seed = 0;  // start: what the clock gives the random source
 
-    static Action start(std::uint32_t seed) { return with(Verb::start, [&](Action& a) { a.seed = seed; }); }
-    static Action click(Control c) { return with(Verb::click, [&](Action& a) { a.control = c; }); }
+    static Action start(std::uint32_t seed)
+    {
+        return with(Verb::start, [&](Action& a) { a.seed = seed; });
+    }
+    static Action click(Control c)
+    {
+        return with(Verb::click, [&](Action& a) { a.control = c; });
+    }
     static Action set(Control c, std::string text)
     {
         return with(Verb::set, [&](Action& a) {
@@ -48,8 +54,14 @@ struct Action {
             a.y = y;
         });
     }
-    static Action tick(int periods) { return with(Verb::tick, [&](Action& a) { a.periods = periods; }); }
-    static Action close() { return with(Verb::close, [](Action&) {}); }
+    static Action tick(int periods)
+    {
+        return with(Verb::tick, [&](Action& a) { a.periods = periods; });
+    }
+    static Action close()
+    {
+        return with(Verb::close, [](Action&) {});
+    }
 
     friend bool operator==(const Action&, const Action&) = default;
 

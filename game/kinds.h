@@ -11,18 +11,18 @@
 
 namespace hexbrawl {
 
-inline constexpr int kindcount = 4;    // Ranged, Block, Reflect, Teleport
-inline constexpr int pagesize = 100;   // abilities of a kind in the catalogue, one page of the shop
+inline constexpr int kindcount = 4;  // Ranged, Block, Reflect, Teleport
+inline constexpr int pagesize = 100;  // abilities of a kind in the catalogue, one page of the shop
 inline constexpr int arenasize = 750;  // the arena's width and height in pixels
-inline constexpr int wizardbox = 20;   // a wizard's box is this wide and high
+inline constexpr int wizardbox = 20;  // a wizard's box is this wide and high
 
 struct KindFacts {
     AbilityKind kind;
-    std::string_view tab;       // the caption of its tab in the shop, and its page's name
+    std::string_view tab;  // the caption of its tab in the shop, and its page's name
     std::string_view shopline;  // its line in the shop's spell statistics
-    std::string_view hudline;   // its line in the turn display's ability information
-    bool lasting;               // stays on the arena where it was put, and may fade at a turn start
-    bool stopsprojectiles;      // a projectile flying into it clashes with it
+    std::string_view hudline;  // its line in the turn display's ability information
+    bool lasting;  // stays on the arena where it was put, and may fade at a turn start
+    bool stopsprojectiles;  // a projectile flying into it clashes with it
 };
 
 inline constexpr std::array<KindFacts, kindcount> kinds{{

@@ -110,8 +110,9 @@ void TForm1::startmatch()
         place(2, 365, 730);
         break;
     case 3:
-        for (auto [p, mx, sx, my, sy] : {std::tuple{1, 365.0, 200.0, 40.0, 10.0}, std::tuple{2, 100.0, 50.0, 600.0, 50.0},
-                                         std::tuple{3, 600.0, 50.0, 400.0, 50.0}}) {
+        for (auto [p, mx, sx, my, sy] :
+             {std::tuple{1, 365.0, 200.0, 40.0, 10.0}, std::tuple{2, 100.0, 50.0, 600.0, 50.0},
+              std::tuple{3, 600.0, 50.0, 400.0, 50.0}}) {
             const double x = gauss(mx, sx);
             place(p, x, gauss(my, sy));
         }

@@ -31,7 +31,8 @@ void TForm1::refreshyourlist()
     const int page = controls.MagicType.page;
     controls.PurchaseList.clear();
     for (int i = 1; i <= pagesize; ++i)
-        controls.PurchaseList.items.push_back(catalog[page * pagesize + i - 1].name + "(" + std::to_string(3 * i) + ")");
+        controls.PurchaseList.items.push_back(catalog[page * pagesize + i - 1].name + "(" + std::to_string(3 * i) +
+                                              ")");
 }
 
 void TForm1::MagicTypeChange() { refreshyourlist(); }

@@ -53,20 +53,20 @@ enum class Mode : std::int32_t { walking = 0, aiming = 1 };
 // One ability: a catalogue entry, a spellbook slot or an ability on the arena.
 struct Tability {
     std::int32_t level = 0;
-    std::string name;          // empty: a free slot
+    std::string name;  // empty: a free slot
     std::int32_t walkcost = 0;
-    double range = 0;          // ticks of flight left; for lasting kinds the fading chance
+    double range = 0;  // ticks of flight left; for lasting kinds the fading chance
     double maxrange = 0;
-    double aim = 0;            // the largest distance at which the caster may aim
-    std::int32_t owner = 0;    // the wizard it cannot hit
+    double aim = 0;  // the largest distance at which the caster may aim
+    std::int32_t owner = 0;  // the wizard it cannot hit
     double angle = 0;
-    double x = 0, y = 0;       // top-left of its box
-    double dx = 0, dy = 0;     // movement per tick
+    double x = 0, y = 0;  // top-left of its box
+    double dx = 0, dy = 0;  // movement per tick
     double spritewidth = 0, spriteheight = 0;
     std::int32_t mineffect = 0, maxeffect = 0;
     std::string sprite;
     std::string element;
-    AbilityKind kind{};         // 0 in a free slot
+    AbilityKind kind{};  // 0 in a free slot
 };
 
 using Spellbook = Table<Tability, 0, 99>;
@@ -75,7 +75,7 @@ using Spellbook = Table<Tability, 0, 99>;
 struct Tplayer {
     std::string name;
     std::int32_t kills = 0;
-    double x = 0, y = 0;       // top-left of its 20 x 20 box
+    double x = 0, y = 0;  // top-left of its 20 x 20 box
     std::int32_t hp = 0, maxhp = 0;
     std::int32_t walk = 0, maxwalk = 0;
     Spellbook spellbook;
@@ -87,11 +87,11 @@ struct Tplayer {
 struct Tobstacle {
     double x = 0, y = 0, width = 0, height = 0;
     std::int32_t hits = 0;
-    std::string image;         // empty: no tree here
+    std::string image;  // empty: no tree here
 };
 
 struct Texplosion {
-    double x = 0, y = 0;       // centre of the disc
+    double x = 0, y = 0;  // centre of the disc
     std::string element;
     double radius = 0;
 };

@@ -13,8 +13,8 @@ namespace hexbrawl {
 
 struct Bitmap {
     Image image;
-    int depth = 0;                        // bits per pixel in the file: 8 or 24
-    std::vector<std::uint32_t> colours;   // the colour table as 0x00RRGGBB; empty at 24 bits
+    int depth = 0;  // bits per pixel in the file: 8 or 24
+    std::vector<std::uint32_t> colours;  // the colour table as 0x00RRGGBB; empty at 24 bits
 };
 
 // Accepts BI_RGB bitmaps of 8 (palettised) or 24 bits, bottom-up or top-down,

@@ -20,23 +20,23 @@ public:
 };
 
 struct PictureEntry {
-    int index;                 // place in the catalogue, 0..51
+    int index;  // place in the catalogue, 0..51
     std::string_view name;
-    int width, height;         // the whole picture
-    int depth;                 // bits per pixel of the stored bitmap: 8 or 24
+    int width, height;  // the whole picture
+    int depth;  // bits per pixel of the stored bitmap: 8 or 24
     int patternwidth, patternheight;  // 0 means the picture's own size
     bool transparent;
-    std::uint32_t key;         // colour key as 0x00RRGGBB
+    std::uint32_t key;  // colour key as 0x00RRGGBB
 
     int patternw() const { return patternwidth ? patternwidth : width; }
     int patternh() const { return patternheight ? patternheight : height; }
 };
 
 struct WaveEntry {
-    int index;                 // place in the catalogue, 0..17
+    int index;  // place in the catalogue, 0..17
     std::string_view name;
     int channels, bits;
-    double seconds;            // length, to 0.01 s
+    double seconds;  // length, to 0.01 s
     static constexpr int rate = 22050;
 };
 

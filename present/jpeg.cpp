@@ -40,8 +40,8 @@ extern "C" void emitmessage(j_common_ptr cinfo, int level)
 }
 
 // Returns false with `errors.message` set when libjpeg gave up.
-bool decodeinto(jpeg_decompress_struct& cinfo, ErrorManager& errors, const unsigned char* data,
-                unsigned long size, Image& image)
+bool decodeinto(jpeg_decompress_struct& cinfo, ErrorManager& errors, const unsigned char* data, unsigned long size,
+                Image& image)
 {
     cinfo.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = errorexit;
@@ -70,8 +70,8 @@ bool decodeinto(jpeg_decompress_struct& cinfo, ErrorManager& errors, const unsig
     }
     image.width = static_cast<int>(cinfo.output_width);
     image.height = static_cast<int>(cinfo.output_height);
-    JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                                cinfo.output_width * 3, 1);
+    JSAMPARRAY row =
+        (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE, cinfo.output_width * 3, 1);
     while (cinfo.output_scanline < cinfo.output_height) {
         const std::size_t y = cinfo.output_scanline;
         jpeg_read_scanlines(&cinfo, row, 1);

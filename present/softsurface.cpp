@@ -13,12 +13,8 @@ using i64 = long long;
 
 // The part of pattern 0 that the picture really has (a broken picture may be
 // smaller than its entry says).
-int patternwidth(const PictureEntry& entry, const Image& image) {
-    return std::min(entry.patternw(), image.width);
-}
-int patternheight(const PictureEntry& entry, const Image& image) {
-    return std::min(entry.patternh(), image.height);
-}
+int patternwidth(const PictureEntry& entry, const Image& image) { return std::min(entry.patternw(), image.width); }
+int patternheight(const PictureEntry& entry, const Image& image) { return std::min(entry.patternh(), image.height); }
 
 // A keyed pixel is left out; the key is 0x00RRGGBB, the picture's pixels 0xFFRRGGBB.
 struct Keying {
@@ -42,15 +38,19 @@ public:
     EllipseRows(i64 left, i64 top, i64 right, i64 bottom)
         : left_(left), top_(top), right_(right), bottom_(bottom),
           cx_((static_cast<double>(left) + static_cast<double>(right)) / 2),
-          cy_((static_cast<double>(top) + static_cast<double>(bottom)) / 2),
-          rx_(static_cast<double>(right - left) / 2), ry_(static_cast<double>(bottom - top) / 2) {}
+          cy_((static_cast<double>(top) + static_cast<double>(bottom)) / 2), rx_(static_cast<double>(right - left) / 2),
+          ry_(static_cast<double>(bottom - top) / 2)
+    {}
 
-    Span row(i64 y) const {
+    Span row(i64 y) const
+    {
         Span span;
-        if (y < top_ || y >= bottom_) return span;
+        if (y < top_ || y >= bottom_)
+            return span;
         double dy = (static_cast<double>(y) + 0.5 - cy_) / ry_;
         double q = 1 - dy * dy;
-        if (q < 0) return span;
+        if (q < 0)
+            return span;
         double half = rx_ * std::sqrt(q);
         span.from = std::max(left_, toint(std::ceil(cx_ - half - 0.5)));
         span.to = std::min(right_ - 1, toint(std::floor(cx_ + half - 0.5)));
@@ -68,46 +68,57 @@ private:
 }  // namespace
 
 SoftSurface::SoftSurface(PictureSource source)
-    : source_(std::move(source)), buffer_(static_cast<std::size_t>(width) * height, 0xFF000000u) {}
+    : source_(std::move(source)), buffer_(static_cast<std::size_t>(width) * height, 0xFF000000u)
+{}
 
-void SoftSurface::clearsurface() {
+void SoftSurface::clearsurface()
+{
     // Whatever was held back would be covered anyway.
     ellipses_.clear();
     ground_.tiles.clear();
     ground_.pending = true;
 }
 
-void SoftSurface::fillrow(i64 y, i64 from, i64 to, std::uint32_t colour) const {
-    if (y < 0 || y >= height) return;
+void SoftSurface::fillrow(i64 y, i64 from, i64 to, std::uint32_t colour) const
+{
+    if (y < 0 || y >= height)
+        return;
     from = std::max<i64>(from, 0);
     to = std::min<i64>(to, width - 1);
-    if (from > to) return;
+    if (from > to)
+        return;
     std::fill_n(buffer_.data() + y * width + from, to - from + 1, colour);
 }
 
-void SoftSurface::opaque(const Tile& tile) const {
+void SoftSurface::opaque(const Tile& tile) const
+{
     i64 sx0 = std::max<i64>(0, -i64{tile.x}), sx1 = std::min<i64>(tile.w, i64{width} - tile.x);
     i64 sy0 = std::max<i64>(0, -i64{tile.y}), sy1 = std::min<i64>(tile.h, i64{height} - tile.y);
     for (i64 sy = sy0; sy < sy1; ++sy) {
         const std::uint32_t* src = tile.image->pixels.data() + sy * tile.image->width;
         std::uint32_t* dst = buffer_.data() + (tile.y + sy) * width + tile.x;
-        for (i64 sx = sx0; sx < sx1; ++sx) dst[sx] = src[sx] | 0xFF000000u;
+        for (i64 sx = sx0; sx < sx1; ++sx)
+            dst[sx] = src[sx] | 0xFF000000u;
     }
 }
 
-std::vector<std::pair<const Image*, std::uint64_t>> SoftSurface::prints(const std::vector<Tile>& tiles) const {
+std::vector<std::pair<const Image*, std::uint64_t>> SoftSurface::prints(const std::vector<Tile>& tiles) const
+{
     std::vector<std::pair<const Image*, std::uint64_t>> out;
     for (const Tile& tile : tiles) {
-        if (std::any_of(out.begin(), out.end(), [&](const auto& p) { return p.first == tile.image; })) continue;
+        if (std::any_of(out.begin(), out.end(), [&](const auto& p) { return p.first == tile.image; }))
+            continue;
         std::uint64_t h = 1469598103934665603u ^ static_cast<std::uint64_t>(tile.image->width) << 32 ^
                           static_cast<std::uint64_t>(tile.image->height);
-        for (std::uint32_t p : tile.image->pixels) h = (h ^ p) * 1099511628211u;
+        for (std::uint32_t p : tile.image->pixels)
+            h = (h ^ p) * 1099511628211u;
         out.emplace_back(tile.image, h);
     }
     return out;
 }
 
-void SoftSurface::settleground() const {
+void SoftSurface::settleground() const
+{
     Ground& g = ground_;
     g.pending = false;
     // A few tiles are quicker drawn than compared and kept.
@@ -120,7 +131,8 @@ void SoftSurface::settleground() const {
         }
     }
     std::fill(buffer_.begin(), buffer_.end(), 0xFF000000u);
-    for (const Tile& tile : g.tiles) opaque(tile);
+    for (const Tile& tile : g.tiles)
+        opaque(tile);
     if (g.tiles.size() >= worthkeeping) {
         g.kept = buffer_;
         g.keptprints = prints(g.tiles);
@@ -129,7 +141,8 @@ void SoftSurface::settleground() const {
     g.tiles.clear();
 }
 
-void SoftSurface::drawimage(const PictureEntry& picture, int x, int y) {
+void SoftSurface::drawimage(const PictureEntry& picture, int x, int y)
+{
     const Image& image = source_(picture);
     i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
     if (!picture.transparent && ground_.pending && pw > 0 && ph > 0) {
@@ -149,56 +162,70 @@ void SoftSurface::drawimage(const PictureEntry& picture, int x, int y) {
         const std::uint32_t* src = image.pixels.data() + sy * image.width;
         std::uint32_t* dst = buffer_.data() + (y + sy) * width + x;
         for (i64 sx = sx0; sx < sx1; ++sx)
-            if ((src[sx] & 0xFFFFFFu) != key) dst[sx] = src[sx] | 0xFF000000u;
+            if ((src[sx] & 0xFFFFFFu) != key)
+                dst[sx] = src[sx] | 0xFF000000u;
     }
 }
 
-void SoftSurface::stretchimage(const PictureEntry& picture, int left, int top, int right, int bottom) {
-    if (right <= left || bottom <= top) return;
+void SoftSurface::stretchimage(const PictureEntry& picture, int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
     const Image& image = source_(picture);
     Keying keying{picture.transparent, picture.key};
     i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
-    if (pw <= 0 || ph <= 0) return;
+    if (pw <= 0 || ph <= 0)
+        return;
     settle();
     i64 w = i64{right} - left, h = i64{bottom} - top;
     i64 x0 = std::max<i64>(left, 0), x1 = std::min<i64>(right, width);
     i64 y0 = std::max<i64>(top, 0), y1 = std::min<i64>(bottom, height);
-    if (x0 >= x1) return;
+    if (x0 >= x1)
+        return;
     // Nearest neighbour: target column c of the rectangle samples column c x pw / w.
     columns_.resize(static_cast<std::size_t>(x1 - x0));
-    for (i64 x = x0; x < x1; ++x) columns_[static_cast<std::size_t>(x - x0)] = (x - left) * pw / w;
+    for (i64 x = x0; x < x1; ++x)
+        columns_[static_cast<std::size_t>(x - x0)] = (x - left) * pw / w;
     for (i64 y = y0; y < y1; ++y) {
         i64 sy = (y - top) * ph / h;
         const std::uint32_t* src = image.pixels.data() + sy * image.width;
         std::uint32_t* dst = buffer_.data() + y * width + x0;
         for (i64 i = 0; i < x1 - x0; ++i) {
             std::uint32_t p = src[columns_[static_cast<std::size_t>(i)]];
-            if (!keying.skips(p)) dst[i] = p | 0xFF000000u;
+            if (!keying.skips(p))
+                dst[i] = p | 0xFF000000u;
         }
     }
 }
 
 void SoftSurface::drawellipse(int left, int top, int right, int bottom, std::uint32_t pen,
-                              std::optional<std::uint32_t> fill) {
+                              std::optional<std::uint32_t> fill)
+{
     i64 l = std::min(left, right), r = std::max(left, right);
     i64 t = std::min(top, bottom), b = std::max(top, bottom);
-    if (l == r || t == b) return;
-    if (std::max<i64>(t, 0) >= std::min<i64>(b, height)) return;
-    if (ground_.pending) settleground();
+    if (l == r || t == b)
+        return;
+    if (std::max<i64>(t, 0) >= std::min<i64>(b, height))
+        return;
+    if (ground_.pending)
+        settleground();
     ellipses_.push_back({l, t, r, b, pen, fill});
 }
 
-void SoftSurface::settleellipses() const {
+void SoftSurface::settleellipses() const
+{
     // Each ellipse's rows, worked out only when a row of it is not yet covered.
     struct Rows {
         EllipseRows shape;
-        i64 y0, y1;                // the rows on the surface
-        std::vector<Span> spans;   // rows y0 - 1 .. y1; `from` = unknown when not yet worked out
+        i64 y0, y1;  // the rows on the surface
+        std::vector<Span> spans;  // rows y0 - 1 .. y1; `from` = unknown when not yet worked out
         std::uint32_t pen, fill;
         bool filled;
-        Span row(i64 y) {
+        Span row(i64 y)
+        {
             Span& s = spans[static_cast<std::size_t>(y - y0 + 1)];
-            if (s.from == unknown) s = shape.row(y);
+            if (s.from == unknown)
+                s = shape.row(y);
             return s;
         }
     };
@@ -223,21 +250,27 @@ void SoftSurface::settleellipses() const {
     const auto paint = [&](i64 y, i64 from, i64 to, std::uint32_t colour) {
         from = std::max<i64>(from, 0);
         to = std::min<i64>(to, width - 1);
-        if (from > to) return;
+        if (from > to)
+            return;
         i64 at = from;
         std::size_t i = 0;
-        while (i < covered.size() && covered[i].to < from) ++i;
+        while (i < covered.size() && covered[i].to < from)
+            ++i;
         std::size_t first = i;
         for (; i < covered.size() && covered[i].from <= to; ++i) {
-            if (covered[i].from > at) fillrow(y, at, covered[i].from - 1, colour);
+            if (covered[i].from > at)
+                fillrow(y, at, covered[i].from - 1, colour);
             at = std::max(at, covered[i].to + 1);
         }
-        if (at <= to) fillrow(y, at, to, colour);
+        if (at <= to)
+            fillrow(y, at, to, colour);
         // Merge [from, to] with the runs it touches.
         std::size_t last = i;
         Span merged{from, to};
-        if (first > 0 && covered[first - 1].to + 1 == from) --first;
-        if (last < covered.size() && covered[last].from == to + 1) ++last;
+        if (first > 0 && covered[first - 1].to + 1 == from)
+            --first;
+        if (last < covered.size() && covered[last].from == to + 1)
+            ++last;
         if (first < last) {
             merged.from = std::min(merged.from, covered[first].from);
             merged.to = std::max(merged.to, covered[last - 1].to);
@@ -249,9 +282,11 @@ void SoftSurface::settleellipses() const {
     for (i64 y = top; y < bottom; ++y) {
         covered.clear();
         for (auto e = rows.rbegin(); e != rows.rend(); ++e) {
-            if (y < e->y0 || y >= e->y1) continue;
+            if (y < e->y0 || y >= e->y1)
+                continue;
             Span here = e->row(y);
-            if (here.empty()) continue;
+            if (here.empty())
+                continue;
             Span above = e->row(y - 1), below = e->row(y + 1);
             // The outline is every pixel of the ellipse with a neighbour outside it;
             // the rest of the row is inside. Rows are solid, so both are runs.
@@ -264,17 +299,21 @@ void SoftSurface::settleellipses() const {
             } else {
                 paint(y, here.from, in0 - 1, e->pen);
                 paint(y, in1 + 1, here.to, e->pen);
-                if (e->filled) paint(y, in0, in1, e->fill);
+                if (e->filled)
+                    paint(y, in0, in1, e->fill);
             }
-            if (covered.size() == 1 && covered[0].from == 0 && covered[0].to == width - 1) break;
+            if (covered.size() == 1 && covered[0].from == 0 && covered[0].to == width - 1)
+                break;
         }
     }
 }
 
-void SoftSurface::flipsurface() {
+void SoftSurface::flipsurface()
+{
     settle();
     ++frames_;
-    if (presenter_) presenter_(buffer_.data(), width, height);
+    if (presenter_)
+        presenter_(buffer_.data(), width, height);
 }
 
 }  // namespace hexbrawl

@@ -20,7 +20,8 @@ namespace hexbrawl {
 using PictureSource = std::function<const Image&(const PictureEntry&)>;
 
 // Converts a colour of the game (0x00BBGGRR) to a buffer pixel (0xFFRRGGBB).
-constexpr std::uint32_t bufferpixel(std::uint32_t bgr) {
+constexpr std::uint32_t bufferpixel(std::uint32_t bgr)
+{
     return 0xFF000000u | (bgr & 0xFFu) << 16 | (bgr & 0xFF00u) | (bgr >> 16 & 0xFFu);
 }
 
@@ -47,11 +48,13 @@ public:
     void flipsurface() override;
 
     // Reading the pixels first finishes the drawing held back.
-    const std::uint32_t* pixels() const {
+    const std::uint32_t* pixels() const
+    {
         settle();
         return buffer_.data();
     }
-    std::uint32_t pixel(int x, int y) const {
+    std::uint32_t pixel(int x, int y) const
+    {
         settle();
         return buffer_[static_cast<std::size_t>(y) * width + x];
     }
@@ -76,16 +79,19 @@ private:
         std::optional<std::uint32_t> fill;
     };
     struct Ground {
-        bool pending = false;            // a clear, then only tiles so far
-        std::vector<Tile> tiles;         // since the clear
-        std::vector<Tile> kepttiles;     // those that made `kept`
+        bool pending = false;  // a clear, then only tiles so far
+        std::vector<Tile> tiles;  // since the clear
+        std::vector<Tile> kepttiles;  // those that made `kept`
         std::vector<std::pair<const Image*, std::uint64_t>> keptprints;  // their pictures' contents
-        std::vector<std::uint32_t> kept; // the frame they made
+        std::vector<std::uint32_t> kept;  // the frame they made
     };
 
-    void settle() const {
-        if (ground_.pending) settleground();
-        if (!ellipses_.empty()) settleellipses();
+    void settle() const
+    {
+        if (ground_.pending)
+            settleground();
+        if (!ellipses_.empty())
+            settleellipses();
     }
     void settleground() const;
     void settleellipses() const;

@@ -15,10 +15,7 @@ std::uint32_t u16(std::span<const unsigned char> b, std::size_t at)
     return static_cast<std::uint32_t>(b[at] | (b[at + 1] << 8));
 }
 
-std::uint32_t u32(std::span<const unsigned char> b, std::size_t at)
-{
-    return u16(b, at) | (u16(b, at + 2) << 16);
-}
+std::uint32_t u32(std::span<const unsigned char> b, std::size_t at) { return u16(b, at) | (u16(b, at + 2) << 16); }
 
 bool tag(std::span<const unsigned char> b, std::size_t at, const char* name)
 {

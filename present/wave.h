@@ -11,11 +11,11 @@ namespace hexbrawl {
 
 struct Wave {
     int channels = 0;
-    int bits = 0;              // per sample: 8 (unsigned) or 16 (signed little-endian)
-    int rate = 0;              // frames per second
+    int bits = 0;  // per sample: 8 (unsigned) or 16 (signed little-endian)
+    int rate = 0;  // frames per second
     std::size_t frames = 0;
     const unsigned char* data = nullptr;  // the samples, inside the parsed file
-    std::size_t size = 0;                 // frames x channels x bits / 8
+    std::size_t size = 0;  // frames x channels x bits / 8
 
     double seconds() const { return rate ? static_cast<double>(frames) / rate : 0.0; }
 };

@@ -70,7 +70,7 @@ Bytes tinywave(std::uint32_t frames)
     std::copy_n("RIFF", 4, b.begin());
     std::copy_n("WAVE", 4, b.begin() + 8);
     std::copy_n("LIST", 4, b.begin() + 12);
-    put32(b, 16, 3);   // odd size: one pad byte follows
+    put32(b, 16, 3);  // odd size: one pad byte follows
     std::copy_n("fmt ", 4, b.begin() + 24);
     put32(b, 28, 16);
     put16(b, 32, 1);
@@ -194,8 +194,8 @@ TEST(BitmapDecoder, ReadsRowsInEitherOrderAndSkipsRowPadding)
         const Bitmap bitmap = decodebitmap(tinybitmap(topdown));
         ASSERT_EQ(bitmap.image.width, 3);
         ASSERT_EQ(bitmap.image.height, 2);
-        EXPECT_EQ(bitmap.image.pixels, (std::vector<std::uint32_t>{0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu,
-                                                                   0xFFFFFFFFu, 0xFF808080u, 0xFFFFFF00u}));
+        EXPECT_EQ(bitmap.image.pixels, (std::vector<std::uint32_t>{0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu,
+                                                                   0xFF808080u, 0xFFFFFF00u}));
         EXPECT_EQ(bitmap.depth, 24);
         EXPECT_TRUE(bitmap.colours.empty());
     }
@@ -216,14 +216,14 @@ TEST(BitmapDecoder, RejectsBrokenFiles)
             put32(b, at, value);
         return b;
     };
-    EXPECT_THROW(decodebitmap(broken(0, 'X', 16)), DecodeError);                 // signature
-    EXPECT_THROW(decodebitmap(broken(28, 4, 16)), DecodeError);                  // 4 bits per pixel
-    EXPECT_THROW(decodebitmap(broken(30, 1, 32)), DecodeError);                  // run-length encoded
-    EXPECT_THROW(decodebitmap(broken(18, 0, 32)), DecodeError);                  // no width
-    EXPECT_THROW(decodebitmap(broken(22, 0x7FFFFFFF, 32)), DecodeError);         // height past the data
-    EXPECT_THROW(decodebitmap(broken(10, 0xFFFFFFF0u, 32)), DecodeError);        // pixels past the end
-    EXPECT_THROW(decodebitmap(broken(46, 300, 32)), DecodeError);                // colour table too long
-    EXPECT_THROW(decodebitmap(broken(14, 0xFFFFFFFFu, 32)), DecodeError);        // header past the end
+    EXPECT_THROW(decodebitmap(broken(0, 'X', 16)), DecodeError);  // signature
+    EXPECT_THROW(decodebitmap(broken(28, 4, 16)), DecodeError);  // 4 bits per pixel
+    EXPECT_THROW(decodebitmap(broken(30, 1, 32)), DecodeError);  // run-length encoded
+    EXPECT_THROW(decodebitmap(broken(18, 0, 32)), DecodeError);  // no width
+    EXPECT_THROW(decodebitmap(broken(22, 0x7FFFFFFF, 32)), DecodeError);  // height past the data
+    EXPECT_THROW(decodebitmap(broken(10, 0xFFFFFFF0u, 32)), DecodeError);  // pixels past the end
+    EXPECT_THROW(decodebitmap(broken(46, 300, 32)), DecodeError);  // colour table too long
+    EXPECT_THROW(decodebitmap(broken(14, 0xFFFFFFFFu, 32)), DecodeError);  // header past the end
     // a short colour table that the pixels index beyond
     EXPECT_THROW(decodebitmap(broken(46, 1, 32)), DecodeError);
 }
@@ -252,16 +252,16 @@ TEST(WaveReader, RejectsBrokenFiles)
         put16(b, at, value);
         return b;
     };
-    EXPECT_THROW(parsewave(broken(0, 'X')), DecodeError);     // not RIFF
-    EXPECT_THROW(parsewave(broken(20, 3)), DecodeError);      // floating point, not PCM
-    EXPECT_THROW(parsewave(broken(22, 0)), DecodeError);      // no channels
-    EXPECT_THROW(parsewave(broken(34, 12)), DecodeError);     // 12-bit samples
-    EXPECT_THROW(parsewave(broken(32, 4)), DecodeError);      // frame size disagrees
+    EXPECT_THROW(parsewave(broken(0, 'X')), DecodeError);  // not RIFF
+    EXPECT_THROW(parsewave(broken(20, 3)), DecodeError);  // floating point, not PCM
+    EXPECT_THROW(parsewave(broken(22, 0)), DecodeError);  // no channels
+    EXPECT_THROW(parsewave(broken(34, 12)), DecodeError);  // 12-bit samples
+    EXPECT_THROW(parsewave(broken(32, 4)), DecodeError);  // frame size disagrees
     Bytes nodata = good;
     std::copy_n("junk", 4, nodata.begin() + 36);
     EXPECT_THROW(parsewave(nodata), DecodeError);
     Bytes halfframe = good;
-    put32(halfframe, 40, 3);                                   // 1.5 frames of 16 bits
+    put32(halfframe, 40, 3);  // 1.5 frames of 16 bits
     EXPECT_THROW(parsewave(halfframe), DecodeError);
 }
 

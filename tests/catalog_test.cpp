@@ -127,7 +127,7 @@ TEST(Catalog, FirstEntryFollowsTheDrawOrder)
     // order: budget, element, noun, suffix, walk cost.
     Random r{5};
     Random hand{5};
-    const int d = hand.randomint(1);            // budget draw, Random(L) with L = 1
+    const int d = hand.randomint(1);  // budget draw, Random(L) with L = 1
     const int element = hand.randomint(7);
     const int noun = hand.randomint(11);
     const int suffix = hand.randomint(52);

@@ -162,7 +162,7 @@ TEST(Computer, TheSameSeedAndScriptGiveTheSameGameAndPeopleAloneWaitForNobody)
     const nlohmann::json a = nlohmann::json::parse(first);
     const nlohmann::json b = nlohmann::json::parse(second);
     EXPECT_EQ(a["computer"], nlohmann::json::parse("[true,true,false,false,false,false,false,false,false,false,"
-                                                    "false,false]"));
+                                                   "false,false]"));
     EXPECT_GT(a["frames"].get<int>(), 0) << "a match was played";
     EXPECT_NE(a["players"], b["players"]) << "the game goes on by itself";
 

@@ -16,8 +16,7 @@ namespace {
 // Every call drawn at once, pixel by pixel, with nothing held back or kept.
 class PlainSurface final : public Surface {
 public:
-    explicit PlainSurface(PictureSource source)
-        : source_(std::move(source)), pixels_(750 * 750, 0xFF000000u) {}
+    explicit PlainSurface(PictureSource source) : source_(std::move(source)), pixels_(750 * 750, 0xFF000000u) {}
 
     void clearsurface() override { std::fill(pixels_.begin(), pixels_.end(), 0xFF000000u); }
 
@@ -125,8 +124,8 @@ std::string difference(const SoftSurface& fast, const PlainSurface& plain)
     for (std::size_t i = 0; i < b.size(); ++i)
         if (a[i] != b[i]) {
             char text[96];
-            std::snprintf(text, sizeof text, "pixel (%zu, %zu): %08x drawn fast, %08x plain", i % 750, i / 750,
-                          a[i], b[i]);
+            std::snprintf(text, sizeof text, "pixel (%zu, %zu): %08x drawn fast, %08x plain", i % 750, i / 750, a[i],
+                          b[i]);
             return text;
         }
     return "";
@@ -149,8 +148,8 @@ struct Drawing : ::testing::Test {
         const char* bodies[] = {"wizard1", "wizard2", "wizard3", "wizard4", "wizard5", "wizard6",
                                 "wizard7", "wizard8", "wizard9", "wizard2", "wizard5", "wizard6"};
         // Some half off the arena at every edge and corner, some dead.
-        const double spots[][2] = {{-7, -7},  {740, -3},  {-12, 741}, {739.5, 739.5}, {365, -15}, {-5, 365},
-                                   {745, 200}, {300, 748}, {100, 100}, {120, 110},    {600, 600}, {400, 300}};
+        const double spots[][2] = {{-7, -7},   {740, -3},  {-12, 741}, {739.5, 739.5}, {365, -15}, {-5, 365},
+                                   {745, 200}, {300, 748}, {100, 100}, {120, 110},     {600, 600}, {400, 300}};
         for (int p = 1; p <= 12; ++p) {
             Tplayer& w = f.players[p];
             w.portrait = bodies[p - 1];
@@ -161,9 +160,9 @@ struct Drawing : ::testing::Test {
         }
         f.deadcount = 0;
         // Trees of all three pictures, stretched and squashed, some across the edges.
-        const double trees[][4] = {{-30, 5.5, 60, 70},   {700, 12.5, 90, 40},  {300.9, 301.2, 50.5, 55.7},
-                                   {10, 695, 45, 80},    {720, 720, 60, 60},   {200, 35, 5, 10},
-                                   {150, 150, 130, 140}, {400, 401, 99, 119},  {610, 255.5, 48, 52},
+        const double trees[][4] = {{-30, 5.5, 60, 70},    {700, 12.5, 90, 40}, {300.9, 301.2, 50.5, 55.7},
+                                   {10, 695, 45, 80},     {720, 720, 60, 60},  {200, 35, 5, 10},
+                                   {150, 150, 130, 140},  {400, 401, 99, 119}, {610, 255.5, 48, 52},
                                    {-80, 500.25, 100, 30}};
         f.treecount = 0;
         for (Tobstacle& t : f.obstacles)
@@ -176,8 +175,8 @@ struct Drawing : ::testing::Test {
         int n = 0;
         for (const PictureEntry& e : pictures()) {
             const std::string name(e.name);
-            if (!(name.ends_with("ball") || name.ends_with("block") || name.ends_with("curse") || name.ends_with("ring") ||
-                  name == "teleport") ||
+            if (!(name.ends_with("ball") || name.ends_with("block") || name.ends_with("curse") ||
+                  name.ends_with("ring") || name == "teleport") ||
                 n == Inplay::size)
                 continue;
             ++n;

@@ -41,13 +41,13 @@ TEST_F(Editor, TypedJumpsAreChargedPerUnitBothWays)
     EXPECT_EQ(wizard().maxhp, 20);
     EXPECT_EQ(f.controls.HealthPicker.text, "20");
     EXPECT_EQ(points(), 6);
-    health("5");   // gives 15 back
+    health("5");  // gives 15 back
     EXPECT_EQ(wizard().maxhp, 5);
     EXPECT_EQ(points(), 21);
     health("200");  // clamped to 100, needs 95: refused, back to 5
     EXPECT_EQ(f.controls.HealthPicker.text, "5");
     EXPECT_EQ(points(), 21);
-    walk("5");     // 4 units at 2 points
+    walk("5");  // 4 units at 2 points
     EXPECT_EQ(wizard().maxwalk, 5);
     EXPECT_EQ(wizard().walk, 5);
     EXPECT_EQ(points(), 13);
@@ -164,8 +164,8 @@ TEST_F(Editor, PortraitsAreCheckedAtEveryKeystrokeAndDeathCriesAreNot)
 
 TEST_F(Editor, NamesAreStoredExactlyAsTyped)
 {
-    const std::string hostile[] = {std::string(10000, 'x'), "<b>x</b>", "<img src=x>", "a\x01\x1b[31mb", "\xff\xfe",
-                                   ""};
+    const std::string hostile[] = {std::string(10000, 'x'), "<b>x</b>", "<img src=x>",
+                                   "a\x01\x1b[31mb",        "\xff\xfe", ""};
     for (const std::string& name : hostile) {
         s.set(Control::PlayerNameEd, name);
         EXPECT_EQ(wizard().name, name);

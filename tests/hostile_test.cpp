@@ -104,7 +104,8 @@ TEST(Hostile, NamesOfEveryKindPlayARoundAndPrintAsValidUtf8)
         scores += names[p] + " with " + (p == 2 ? "4" : "0") + " kills.";
     EXPECT_EQ(texts(s.messages()), std::vector<std::string>{scores});
     const nlohmann::json j = parsed(s);
-    EXPECT_EQ(j["messages"][0]["text"].get<std::string>().size(), scores.size() - invalid.size() + invalidprinted.size());
+    EXPECT_EQ(j["messages"][0]["text"].get<std::string>().size(),
+              scores.size() - invalid.size() + invalidprinted.size());
 
     // The runner program's side: every document it prints parses.
     std::istringstream in("start 606\nclick TitleImage\nset PlayerNameEd " + invalid +
@@ -189,8 +190,8 @@ TEST(Hostile, HiddenOrDisabledControlsAndMissingRowsTakeNothing)
                             Control::HealthPicker, Control::ManaPicker})
         for (const std::string& text : oddnumbers)
             s.set(c, text);
-    for (const Control c : {Control::PurchaseBtn, Control::SellBtn, Control::NextPlayerBtn, Control::PlaysndBtn,
-                            Control::TitleImage})
+    for (const Control c :
+         {Control::PurchaseBtn, Control::SellBtn, Control::NextPlayerBtn, Control::PlaysndBtn, Control::TitleImage})
         s.click(c);
     for (const Control c : {Control::PurchaseList, Control::Yourlist, Control::MagicType})
         s.select(c, 1);
@@ -257,8 +258,8 @@ TEST(Hostile, DeathCriesThatNameNothingNeverReachTheMatchAndTheCaseIsKept)
     TForm1& f = s.form();
     s.set(Control::PlayerNameEd, "A");
     s.set(Control::PictureBox, "wizard1");
-    for (const std::string& typed : {std::string(" Death1"), std::string("Death1 "), std::string("Death2"),
-                                     std::string("Death1\xff"), novel}) {
+    for (const std::string& typed :
+         {std::string(" Death1"), std::string("Death1 "), std::string("Death2"), std::string("Death1\xff"), novel}) {
         s.set(Control::SndBox, typed);
         EXPECT_EQ(f.players[1].deathcry, typed);  // stored as typed ...
         s.clearrecords();

@@ -99,7 +99,7 @@ struct Match : ::testing::Test {
 TEST_F(Match, ProjectilesFlyAndLeaveAtTheEdgeOrWhenSpent)
 {
     start(2);
-    bolt(742, 100, "fire", 1, 2, 8, 0);    // reaches 750: still inside
+    bolt(742, 100, "fire", 1, 2, 8, 0);  // reaches 750: still inside
     bolt(100, 742, "fire", 1, 2, 0, 8.5);  // reaches 750.5: out in the same tick
     bolt(300, 300, "water", 1, 2, 0, 0, 3, 3);
     tick();
@@ -246,8 +246,8 @@ TEST_F(Match, TreesStopProjectilesAfterTenTicks)
     f.obstacles[1] = {200, 200, 50, 60, 9, "tree2"};
     f.treecount = 1;
     // The tree counts from x 210 to 240 only.
-    bolt(204, 220, "earth", 3, 4, 0, 0, 80, 80);   // box 204..211: touches 210
-    bolt(241, 220, "earth", 3, 4, 0, 0, 80, 80);   // right of the middle: never hits
+    bolt(204, 220, "earth", 3, 4, 0, 0, 80, 80);  // box 204..211: touches 210
+    bolt(241, 220, "earth", 3, 4, 0, 0, 80, 80);  // right of the middle: never hits
     tick(10);
     EXPECT_EQ(f.inplaycount, 2);  // still within the grace
     s.clearrecords();
@@ -503,8 +503,8 @@ TEST_F(Match, AFrameIsDrawnInLayers)
     f.players[2].hp = 0;
     f.obstacles[1] = {100.9, 120.0, 50.5, 40, 5, "tree1"};  // top on a band edge: not drawn
     f.obstacles[2] = {100.9, 125.5, 50.5, 40, 5, "tree2"};
-    f.obstacles[3] = {100, -5, 40, 40, 5, "tree3"};          // above the arena: not drawn
-    f.obstacles[4] = {10, 15, 40, 40, 5, "tree1"};           // a higher band: drawn first
+    f.obstacles[3] = {100, -5, 40, 40, 5, "tree3"};  // above the arena: not drawn
+    f.obstacles[4] = {10, 15, 40, 40, 5, "tree1"};  // a higher band: drawn first
     f.treecount = 4;
     f.deadcount = 0;
     wall(400, 400, "water", Block, 1, 2);
@@ -536,9 +536,9 @@ TEST_F(Match, AFrameIsDrawnInLayers)
     s.click(Control::AbilityBtn);
     recording.clear();
     tick();
-    EXPECT_NE(std::find(recording.lines().begin(), recording.lines().end(),
-                        "drawellipse 29 579 90 640 pen 0000ff fill none"),
-              recording.lines().end());
+    EXPECT_NE(
+        std::find(recording.lines().begin(), recording.lines().end(), "drawellipse 29 579 90 640 pen 0000ff fill none"),
+        recording.lines().end());
 }
 
 TEST_F(Match, ExplosionColoursFlickerFromTheOneRandomSource)

@@ -226,9 +226,9 @@ TEST(Monkey, RandomScriptsKeepEveryRule)
             // A fault that breaks many scripts is shrunk from its first few only.
             const bool shrinking = ++failures <= 3;
             const Script small =
-                shrinking ? shrink(out.script, out.failure->rule, surfaces.forseed(seed), 1'000'000,
-                                   [] { ++watch.progress; })
-                          : Script(out.script.begin(), out.script.begin() + static_cast<std::ptrdiff_t>(out.at) + 1);
+                shrinking
+                    ? shrink(out.script, out.failure->rule, surfaces.forseed(seed), 1'000'000, [] { ++watch.progress; })
+                    : Script(out.script.begin(), out.script.begin() + static_cast<std::ptrdiff_t>(out.at) + 1);
             save(path, small);
             ADD_FAILURE() << "script " << seed << " broke '" << out.failure->rule << "' at command " << out.at + 1
                           << " ('" << scriptline(out.script[out.at]).substr(0, 80) << "'): " << out.failure->detail
@@ -242,7 +242,8 @@ TEST(Monkey, RandomScriptsKeepEveryRule)
     }
     report("monkey figures: " + n(total.scripts) + " scripts, " + n(total.commands) + " commands, " + n(total.ticks) +
            " ticks, " + n(total.matches) + " matches, " + n(total.rounds) + " rounds, " + n(total.states) +
-           " states, " + n(total.computer) + " computer periods, failures: " + (::testing::Test::HasFailure() ? "yes" : "none"));
+           " states, " + n(total.computer) +
+           " computer periods, failures: " + (::testing::Test::HasFailure() ? "yes" : "none"));
     EXPECT_EQ(total.commands, static_cast<std::uint64_t>(scripts * commands));
     // The well-formed part of the play must actually play: matches start and rounds end.
     if (!one && scripts >= 20) {

@@ -40,11 +40,11 @@ TEST(Runner, BadScriptsNameTheirLine)
         {"start 1\nstart 2\n", "line 2:"},
         {"start 1\nfly away\n", "line 2:"},
         {"start 1\nclick Nowhere\n", "line 2:"},
-        {"start 1\nclick PurchaseList\n", "line 2:"},     // a list is selected, not clicked
+        {"start 1\nclick PurchaseList\n", "line 2:"},  // a list is selected, not clicked
         {"start 1\nset NextPlayerBtn x\n", "line 2:"},
         {"start 1\ntick 0\n", "line 2:"},
-        {"start 1\ntick  2\n", "line 2:"},                 // two blanks
-        {"start 1\nstate \n", "line 2:"},                  // a blank after the last word
+        {"start 1\ntick  2\n", "line 2:"},  // two blanks
+        {"start 1\nstate \n", "line 2:"},  // a blank after the last word
         {"start 1\npress 750 3\n", "line 2:"},
         {"start 1\npress 3\n", "line 2:"},
         {"start 1\nselect MagicType 4\n", "line 2:"},
@@ -52,7 +52,7 @@ TEST(Runner, BadScriptsNameTheirLine)
         {"start -1\n", "line 1:"},
         {"start 4294967296\n", "line 1:"},
         {"start +5\n", "line 1:"},
-        {"start 1\n state\n", "line 2:"},                  // a command starts the line
+        {"start 1\n state\n", "line 2:"},  // a command starts the line
         {"start 1\nclose\nstate\n", "line 3:"},
     };
     for (const auto& c : cases) {
@@ -86,7 +86,8 @@ TEST(Runner, SetTakesTheRestOfTheLineAsItStands)
     Session s;
     s.start(1);
     s.click(Control::TitleImage);
-    std::istringstream in("start 1\nclick TitleImage\nset PlayerNameEd  two  blanks \nstate\nset PlayerNameEd\nstate\n");
+    std::istringstream in(
+        "start 1\nclick TitleImage\nset PlayerNameEd  two  blanks \nstate\nset PlayerNameEd\nstate\n");
     std::ostringstream out;
     std::ostringstream err;
     ASSERT_EQ(runscript(in, out, err), 0) << err.str();

@@ -44,11 +44,10 @@ TEST_F(Shop, ABoughtAbilityIsAWholeCopyInTheFirstFreeSlot)
     EXPECT_EQ(f.controls.costlbl.caption, "Cost: 15");
     const Tability& entry = f.catalog[104];
     EXPECT_EQ(f.controls.SpellInfo.lines,
-              (std::vector<std::string>{"Name: " + entry.name, "Block spell.", "Level: 5",
-                                        "Min: " + std::to_string(entry.mineffect),
-                                        "Max: " + std::to_string(entry.maxeffect),
-                                        "Walk Cost: " + std::to_string(entry.walkcost), "Range: 1",
-                                        "Aim: " + std::to_string(truncate(entry.aim))}));
+              (std::vector<std::string>{
+                  "Name: " + entry.name, "Block spell.", "Level: 5", "Min: " + std::to_string(entry.mineffect),
+                  "Max: " + std::to_string(entry.maxeffect), "Walk Cost: " + std::to_string(entry.walkcost), "Range: 1",
+                  "Aim: " + std::to_string(truncate(entry.aim))}));
     s.clearrecords();
     s.click(Control::PurchaseBtn);
     EXPECT_EQ(s.sounds(), std::vector<std::string>{"button"});

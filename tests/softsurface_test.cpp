@@ -15,15 +15,18 @@ constexpr std::uint32_t grass = 0xFF208020u;
 constexpr std::uint32_t bark = 0xFF806040u;
 constexpr std::uint32_t edge = 0xFFFF00FFu;
 
-Image solid(int w, int h, std::uint32_t colour) {
+Image solid(int w, int h, std::uint32_t colour)
+{
     return Image{w, h, std::vector<std::uint32_t>(static_cast<std::size_t>(w) * h, colour)};
 }
 
 // Each pixel tells where it came from; never black, so never keyed.
-Image coordinates(int w, int h) {
+Image coordinates(int w, int h)
+{
     Image image = solid(w, h, 0);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) image.pixels[static_cast<std::size_t>(y) * w + x] = 0xFF800000u | x << 8 | y;
+        for (int x = 0; x < w; ++x)
+            image.pixels[static_cast<std::size_t>(y) * w + x] = 0xFF800000u | x << 8 | y;
     return image;
 }
 std::uint32_t from(int x, int y) { return 0xFF800000u | static_cast<std::uint32_t>(x) << 8 | y; }
@@ -31,23 +34,28 @@ std::uint32_t from(int x, int y) { return 0xFF800000u | static_cast<std::uint32_
 struct Pictures {
     std::map<int, Image> images;
     void set(std::string_view name, Image image) { images[findimage(name).index] = std::move(image); }
-    PictureSource source() {
+    PictureSource source()
+    {
         return [this](const PictureEntry& entry) -> const Image& { return images.at(entry.index); };
     }
 };
 
-int count(const SoftSurface& surface, std::uint32_t colour) {
+int count(const SoftSurface& surface, std::uint32_t colour)
+{
     int n = 0;
-    for (int i = 0; i < SoftSurface::width * SoftSurface::height; ++i) n += surface.pixels()[i] == colour;
+    for (int i = 0; i < SoftSurface::width * SoftSurface::height; ++i)
+        n += surface.pixels()[i] == colour;
     return n;
 }
 
-TEST(SoftSurface, ColourKeyLeavesTheGroundVisible) {
+TEST(SoftSurface, ColourKeyLeavesTheGroundVisible)
+{
     Pictures pictures;
     pictures.set("grass1", solid(20, 20, black));  // not transparent: its black is drawn
     Image tree = solid(135, 146, black);
     for (int y = 40; y < 60; ++y)
-        for (int x = 50; x < 70; ++x) tree.pixels[static_cast<std::size_t>(y) * 135 + x] = bark;
+        for (int x = 50; x < 70; ++x)
+            tree.pixels[static_cast<std::size_t>(y) * 135 + x] = bark;
     pictures.set("tree1", tree);
     // wizard2 is keyed on (2, 202, 16), not black.
     Image wizard = solid(20, 20, 0xFF02CA10u);
@@ -79,12 +87,14 @@ TEST(SoftSurface, ColourKeyLeavesTheGroundVisible) {
     EXPECT_EQ(count(surface, black), 750 * 750);
 }
 
-TEST(SoftSurface, DrawsOnlyPatternZero) {
+TEST(SoftSurface, DrawsOnlyPatternZero)
+{
     Pictures pictures;
     // windcurse is 21 x 21 with 20 x 20 patterns; its last row and column belong to no pattern.
     Image curse = solid(21, 21, edge);
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 20; ++x) curse.pixels[static_cast<std::size_t>(y) * 21 + x] = bark;
+        for (int x = 0; x < 20; ++x)
+            curse.pixels[static_cast<std::size_t>(y) * 21 + x] = bark;
     pictures.set("windcurse", curse);
     SoftSurface surface(pictures.source());
 
@@ -99,7 +109,8 @@ TEST(SoftSurface, DrawsOnlyPatternZero) {
     EXPECT_EQ(count(surface, bark), 400 + 3600);
 }
 
-TEST(SoftSurface, StretchScalesTheWholePictureIntoTheRectangle) {
+TEST(SoftSurface, StretchScalesTheWholePictureIntoTheRectangle)
+{
     Pictures pictures;
     pictures.set("tree1", coordinates(135, 146));
     SoftSurface surface(pictures.source());
@@ -121,7 +132,8 @@ TEST(SoftSurface, StretchScalesTheWholePictureIntoTheRectangle) {
     EXPECT_EQ(count(surface, black), 750 * 750);
 }
 
-TEST(SoftSurface, ClipsAtEveryEdgeWithoutWrapping) {
+TEST(SoftSurface, ClipsAtEveryEdgeWithoutWrapping)
+{
     Pictures pictures;
     pictures.set("tree1", coordinates(135, 146));
     SoftSurface surface(pictures.source());
@@ -165,7 +177,8 @@ TEST(SoftSurface, ClipsAtEveryEdgeWithoutWrapping) {
     EXPECT_EQ(surface.pixel(749, 749), from(849 * 135 / 950, 849 * 146 / 950));
 }
 
-TEST(SoftSurface, EllipseOutlineAndFill) {
+TEST(SoftSurface, EllipseOutlineAndFill)
+{
     SoftSurface surface([](const PictureEntry&) -> const Image& { throw std::logic_error("no pictures"); });
     // 0x00BBGGRR in, 0xFFRRGGBB out.
     constexpr std::uint32_t red = 0x000000FFu, blue = 0x00FF0000u;
@@ -190,7 +203,8 @@ TEST(SoftSurface, EllipseOutlineAndFill) {
     // A closed outline: every row and every column of the rectangle has pen on both sides.
     for (int y = 100; y < 121; ++y) {
         int x = 100;
-        while (surface.pixel(x, y) != pen) ++x;
+        while (surface.pixel(x, y) != pen)
+            ++x;
         EXPECT_LE(x, 120);
         EXPECT_EQ(surface.pixel(240 - x, y), pen) << "row " << y << " is symmetric";
     }
@@ -214,7 +228,8 @@ TEST(SoftSurface, EllipseOutlineAndFill) {
     EXPECT_EQ(other.pixel(300, 300), pen);
 }
 
-TEST(SoftSurface, LargeAndFarEllipsesAreClipped) {
+TEST(SoftSurface, LargeAndFarEllipsesAreClipped)
+{
     SoftSurface surface([](const PictureEntry&) -> const Image& { throw std::logic_error("no pictures"); });
     const std::uint32_t pen = 0xFFFF0000u, inside = 0xFF00FF00u;
     // An explosion of radius 500 in the middle of the arena covers it all but the corners.
@@ -226,10 +241,12 @@ TEST(SoftSurface, LargeAndFarEllipsesAreClipped) {
     // Its outline lies off the surface at the middle row and column and crosses it near
     // the corners, where it comes before the inside.
     int onaxes = 0;
-    for (int i = 0; i < 750; ++i) onaxes += (surface.pixel(i, 375) == pen) + (surface.pixel(375, i) == pen);
+    for (int i = 0; i < 750; ++i)
+        onaxes += (surface.pixel(i, 375) == pen) + (surface.pixel(375, i) == pen);
     EXPECT_EQ(onaxes, 0);
     int x = 0;
-    while (surface.pixel(x, 20) == black) ++x;
+    while (surface.pixel(x, 20) == black)
+        ++x;
     EXPECT_GT(x, 0);
     EXPECT_EQ(surface.pixel(x, 20), pen);
     EXPECT_EQ(surface.pixel(749 - x, 20), pen);
@@ -244,7 +261,8 @@ TEST(SoftSurface, LargeAndFarEllipsesAreClipped) {
     EXPECT_EQ(surface.pixel(749, 749), inside);
 }
 
-TEST(SoftSurface, FlipHandsTheFrameToThePresenter) {
+TEST(SoftSurface, FlipHandsTheFrameToThePresenter)
+{
     SoftSurface surface([](const PictureEntry&) -> const Image& { throw std::logic_error("no pictures"); });
     surface.flipsurface();  // no presenter yet: just counted
     const std::uint32_t* shown = nullptr;

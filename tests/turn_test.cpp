@@ -277,8 +277,8 @@ TEST_F(Turns, AFadedAbilityHandsItsPlaceToOneThatWaits)
         f.inplay[place].name = name;
         f.inplay[place].range = range;
     };
-    lasting(1, "keep", 0);      // never fades
-    lasting(2, "first", 100);   // always fades
+    lasting(1, "keep", 0);  // never fades
+    lasting(2, "first", 100);  // always fades
     lasting(3, "second", 100);  // moves into place 2 and is not tested this time
     f.inplaycount = 3;
     endturn();

@@ -15,30 +15,39 @@
 namespace hexbrawl::ui {
 
 namespace {
-QStringList qlines(const std::vector<std::string>& lines) {
+QStringList qlines(const std::vector<std::string>& lines)
+{
     QStringList list;
     list.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string& line : lines) list.push_back(qtext(line));
+    for (const std::string& line : lines)
+        list.push_back(qtext(line));
     return list;
 }
 }  // namespace
 
-void bindvisible(QWidget* widget, bool visible) {
-    if (widget->isVisibleTo(widget->parentWidget()) != visible) widget->setVisible(visible);
+void bindvisible(QWidget* widget, bool visible)
+{
+    if (widget->isVisibleTo(widget->parentWidget()) != visible)
+        widget->setVisible(visible);
 }
 
-void bindenabled(QWidget* widget, bool enabled) {
-    if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
+void bindenabled(QWidget* widget, bool enabled)
+{
+    if (widget->isEnabled() != enabled)
+        widget->setEnabled(enabled);
 }
 
-void bindtext(QLabel* label, const std::string& text) {
+void bindtext(QLabel* label, const std::string& text)
+{
     QString q = qtext(text);
-    if (label->text() == q) return;
+    if (label->text() == q)
+        return;
     label->setText(q);
     label->adjustSize();
 }
 
-void bindtext(QLineEdit* edit, const EditBox& box) {
+void bindtext(QLineEdit* edit, const EditBox& box)
+{
     QString q = qtext(box.text);
     if (edit->text() != q) {
         QSignalBlocker block(edit);
@@ -47,7 +56,8 @@ void bindtext(QLineEdit* edit, const EditBox& box) {
     bindenabled(edit, box.enabled);
 }
 
-void bindtext(SpinEdit* spin, const EditBox& box) {
+void bindtext(SpinEdit* spin, const EditBox& box)
+{
     {
         QSignalBlocker block(spin->edit());
         spin->settext(qtext(box.text));
@@ -55,22 +65,27 @@ void bindtext(SpinEdit* spin, const EditBox& box) {
     bindenabled(spin, box.enabled);
 }
 
-void bindbox(QComboBox* combo, const EditBox& box) {
+void bindbox(QComboBox* combo, const EditBox& box)
+{
     QSignalBlocker block(combo);
     QSignalBlocker blockedit(combo->lineEdit());
     bool same = combo->count() == static_cast<int>(box.items.size());
-    for (int i = 0; same && i < combo->count(); ++i) same = combo->itemText(i) == qtext(box.items[static_cast<std::size_t>(i)]);
+    for (int i = 0; same && i < combo->count(); ++i)
+        same = combo->itemText(i) == qtext(box.items[static_cast<std::size_t>(i)]);
     if (!same) {
         combo->clear();
-        for (const std::string& item : box.items) combo->addItem(qtext(item));
+        for (const std::string& item : box.items)
+            combo->addItem(qtext(item));
         combo->setCurrentIndex(-1);
     }
     QString q = qtext(box.text);
-    if (combo->currentText() != q) combo->setEditText(q);
+    if (combo->currentText() != q)
+        combo->setEditText(q);
     bindenabled(combo, box.enabled);
 }
 
-void bindlist(QListWidget* list, const ListBox& box, std::vector<std::string>& shown) {
+void bindlist(QListWidget* list, const ListBox& box, std::vector<std::string>& shown)
+{
     QSignalBlocker block(list);
     if (shown != box.items) {
         list->clear();
@@ -88,13 +103,16 @@ void bindlist(QListWidget* list, const ListBox& box, std::vector<std::string>& s
     }
 }
 
-void bindlines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std::vector<std::string>& shown) {
-    if (shown == lines) return;
+void bindlines(QPlainTextEdit* memo, const std::vector<std::string>& lines, std::vector<std::string>& shown)
+{
+    if (shown == lines)
+        return;
     memo->setPlainText(qlines(lines).join(QLatin1Char('\n')));
     shown = lines;
 }
 
-void bindgauge(BarGauge* bar, const Gauge& gauge) {
+void bindgauge(BarGauge* bar, const Gauge& gauge)
+{
     bar->setmaximum(gauge.max);
     bar->setvalue(gauge.value);
 }

@@ -11,6 +11,7 @@ namespace hexbrawl::ui {
 
 // The one line to print when there is no display to open the window on, or nothing
 // when there is one. `getenv` reads the environment (a stand-in in tests).
-std::optional<std::string> missingdisplay(const std::function<const char*(const char*)>& getenv, const std::string& program);
+std::optional<std::string> missingdisplay(const std::function<const char*(const char*)>& getenv,
+                                          const std::string& program);
 
 }  // namespace hexbrawl::ui

@@ -5,7 +5,8 @@
 
 namespace hexbrawl::ui {
 
-QStringList candidates(Face face) {
+QStringList candidates(Face face)
+{
     switch (face) {
     case Face::arial: return {"Liberation Sans", "Arimo", "Nimbus Sans", "Arial", "DejaVu Sans"};
     case Face::bookantiqua: return {"P052", "TeX Gyre Pagella", "URW Palladio L", "Book Antiqua", "DejaVu Serif"};
@@ -15,25 +16,31 @@ QStringList candidates(Face face) {
     return {};
 }
 
-QString firstinstalled(const QStringList& families) {
+QString firstinstalled(const QStringList& families)
+{
     for (const QString& family : families)
-        if (QFontDatabase::hasFamily(family)) return family;
+        if (QFontDatabase::hasFamily(family))
+            return family;
     return {};
 }
 
-QFont gamefont(Face face, int pixels, bool bold, bool italic) {
+QFont gamefont(Face face, int pixels, bool bold, bool italic)
+{
     return gamefont(face, candidates(face), pixels, bold, italic);
 }
 
-QFont gamefont(Face face, const QStringList& families, int pixels, bool bold, bool italic) {
+QFont gamefont(Face face, const QStringList& families, int pixels, bool bold, bool italic)
+{
     QFont font;
     // Without any of the faces the kind is what matters: a chancery becomes an
     // italic serif rather than a plain sans serif.
     QString family = firstinstalled(families);
     bool serif = face == Face::bookantiqua || face == Face::chancery;
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    if (!family.isEmpty()) font.setFamily(family);
-    else font.setFamilies({serif ? QStringLiteral("serif") : QStringLiteral("sans-serif")});
+    if (!family.isEmpty())
+        font.setFamily(family);
+    else
+        font.setFamilies({serif ? QStringLiteral("serif") : QStringLiteral("sans-serif")});
     font.setPixelSize(pixels);
     font.setBold(bold);
     font.setItalic(italic || (family.isEmpty() && face == Face::chancery));

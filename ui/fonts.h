@@ -12,10 +12,10 @@
 namespace hexbrawl::ui {
 
 enum class Face {
-    arial,        // the plain sans serif of labels, edits and buttons
+    arial,  // the plain sans serif of labels, edits and buttons
     bookantiqua,  // the book face of "Next Player"
-    lucidasans,   // the shop's arrow buttons
-    chancery,     // the turn display's ability list and information
+    lucidasans,  // the shop's arrow buttons
+    chancery,  // the turn display's ability list and information
 };
 
 // The families tried for a face, best first.

@@ -17,16 +17,20 @@ QtMessageHandler qtmessages = nullptr;
 
 // Without a sound server the audio back end says so on stderr; the game plays
 // nothing then, and says nothing about it either.
-void quietaudio(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QLatin1String("PulseAudioService:"))) return;
+void quietaudio(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("PulseAudioService:")))
+        return;
     qtmessages(type, context, message);
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     std::string program = argc > 0 ? argv[0] : "hexbrawl";
-    if (auto missing = hexbrawl::ui::missingdisplay([](const char* name) -> const char* { return std::getenv(name); }, program)) {
+    if (auto missing =
+            hexbrawl::ui::missingdisplay([](const char* name) -> const char* { return std::getenv(name); }, program)) {
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
     }

@@ -28,8 +28,8 @@
 #include "ui/widgets/listpicks.h"
 #include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
-#include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/spinedit.h"
+#include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/toolwindow.h"
 
 namespace hexbrawl::ui {
@@ -63,7 +63,8 @@ constexpr QRect editorplace(192, 136, 593, 537);
 
 MainWindow::MainWindow() : MainWindow(Setup{}) {}
 
-MainWindow::MainWindow(Setup setup) : QWidget(nullptr) {
+MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
+{
     if (setup.pictures) {
         pictures_ = std::move(setup.pictures);
     } else {
@@ -95,7 +96,8 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr) {
 
     surface_ = std::make_unique<SoftSurface>(pictures_);
     surface_->setpresenter([this](const std::uint32_t* pixels, int w, int h) { arena_->present(pixels, w, h); });
-    if (!setup.sound) ownsound_ = std::make_unique<QtSound>();
+    if (!setup.sound)
+        ownsound_ = std::make_unique<QtSound>();
     if (!setup.dialogs) {
         ownqtdialogs_ = std::make_unique<QtDialogs>(this, [this] { sync(); });
         // The turn message of a computer wizard is the computer's to dismiss.
@@ -108,7 +110,8 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr) {
         owntimer_ = std::make_unique<QtGameTimer>([this] { tick(); });
         computerclock_ = std::make_unique<QtGameTimer>([this] { computerstep(); });
     }
-    if (!setup.clock) ownclock_ = std::make_unique<DayClock>();
+    if (!setup.clock)
+        ownclock_ = std::make_unique<DayClock>();
     std::uint32_t seed = 0;
     seedtap_ = std::make_unique<SeedTap>(setup.clock ? *setup.clock : *ownclock_, seed);
     form_ = std::make_unique<TForm1>(Ports{*surface_, setup.sound ? *setup.sound : *ownsound_, *dialogs_,
@@ -116,7 +119,8 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr) {
 
     // Every widget a player acts on carries its control's name.
     for (int i = 0; i < controlcount; ++i)
-        widgets_[static_cast<std::size_t>(i)] = findChild<QWidget*>(qtext(std::string(controlname(static_cast<Control>(i)))));
+        widgets_[static_cast<std::size_t>(i)] =
+            findChild<QWidget*>(qtext(std::string(controlname(static_cast<Control>(i)))));
     connectinput();
     dispatch([this] { form_->FormCreate(); });
     computer_ = computer::Memory(seed);
@@ -126,7 +130,9 @@ MainWindow::~MainWindow() = default;
 
 // The one place where an action of the player reaches the game: a failed look-up
 // abandons the handler, is shown as an error box, and the game goes on.
-template <typename Action> void MainWindow::dispatch(Action&& action) {
+template <typename Action>
+void MainWindow::dispatch(Action&& action)
+{
     try {
         action();
     } catch (const LookupError& error) {
@@ -136,26 +142,32 @@ template <typename Action> void MainWindow::dispatch(Action&& action) {
     sync();
 }
 
-void MainWindow::tick() {
-    if (form_->controls.GameTimer.enabled) dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
+void MainWindow::tick()
+{
+    if (form_->controls.GameTimer.enabled)
+        dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
     computerstep();
 }
 
 bool MainWindow::boxopen() const { return ownqtdialogs_ && ownqtdialogs_->showing(); }
 
-void MainWindow::computerstep() {
+void MainWindow::computerstep()
+{
     // A computer waits for an open box like a person: nothing reaches the game meanwhile.
-    if (boxopen()) return;
+    if (boxopen())
+        return;
     if (const std::optional<input::Action> step = computer::next(*form_, computer_))
         dispatch([this, &step] { input::apply(*form_, *step); });
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event)
+{
     dispatch([this] { form_->FormClose(); });
     event->accept();
 }
 
-void MainWindow::buildhud() {
+void MainWindow::buildhud()
+{
     makebevel(this, {0, 0, 153, 73}, QColor(0x3A, 0x2A, 0x52), Qt::black, Qt::Horizontal);
     makebevel(this, {0, 456, 153, 294}, Qt::black, QColor(0x80, 0x80, 0x80), Qt::Horizontal);
     // The turn display's texts may be as long as a wizard's name: they stop at the
@@ -205,7 +217,8 @@ void MainWindow::buildhud() {
     AbilityInfo_->setObjectName("AbilityInfo");
 }
 
-void MainWindow::buildeditor() {
+void MainWindow::buildeditor()
+{
     editor_ = new ToolWindow(this, "Stats Editor");
     editor_->setObjectName("PurchaseWindow");
     editor_->setGeometry(editorplace);
@@ -244,7 +257,8 @@ void MainWindow::buildeditor() {
         ->setObjectName("glLabel7");
 
     QStringList tabs;
-    for (const KindFacts& k : kinds) tabs.push_back(qtext(std::string(k.tab)));
+    for (const KindFacts& k : kinds)
+        tabs.push_back(qtext(std::string(k.tab)));
     MagicType_ = makepagetabs(w, {11, 257, 19, 205}, tabs, 50, 16);
     label({8, 224}, "Available Spells:", orange, {19, false, true})->setObjectName("glLabel5");
     PurchaseList_ = makelist(w, {32, 256, 177, 241}, yellow, small);
@@ -300,7 +314,8 @@ void MainWindow::buildeditor() {
     editor_->raise();
 }
 
-void MainWindow::connectinput() {
+void MainWindow::connectinput()
+{
     using input::Action;
     auto deliver = [this](Action action) { dispatch([this, &action] { input::apply(*form_, action); }); };
     auto click = [deliver](Control c) { return [deliver, c] { deliver(Action::click(c)); }; };
@@ -339,14 +354,17 @@ void MainWindow::connectinput() {
 
 QWidget* MainWindow::control(Control c) const { return widgets_[static_cast<std::size_t>(c)]; }
 
-void MainWindow::showsprite(PictureView* view, const std::string& name, std::string& shown) {
-    if (name == shown) return;
+void MainWindow::showsprite(PictureView* view, const std::string& name, std::string& shown)
+{
+    if (name == shown)
+        return;
     shown = name;
     const PictureEntry* entry = tryfindimage(name);
     view->setimage(entry ? toqimage(pictures_(*entry), *entry) : QImage());
 }
 
-void MainWindow::sync() {
+void MainWindow::sync()
+{
     const Controls& c = form_->controls;
 
     setWindowTitle(qtext(c.Caption));
@@ -368,7 +386,8 @@ void MainWindow::sync() {
         shownpickercolour_ = c.SpellPicker.color;
         QPalette palette = SpellPicker_->palette();
         QColor colour = c.SpellPicker.color == FontColor::red ? red : yellow;
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) palette.setColor(group, QPalette::Text, colour);
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, QPalette::Text, colour);
         SpellPicker_->setPalette(palette);
     }
     AbilityBtn_->setCaption(qtext(c.AbilityBtn.caption));

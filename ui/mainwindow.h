@@ -54,11 +54,11 @@ public:
 
     // What the window uses instead of the real thing; every port left null is real.
     struct Setup {
-        PictureSource pictures;         // null: the built-in pictures
-        std::optional<Image> title;     // none: the built-in title picture
+        PictureSource pictures;  // null: the built-in pictures
+        std::optional<Image> title;  // none: the built-in title picture
         Sound* sound = nullptr;
         Dialogs* dialogs = nullptr;
-        GameTimer* timer = nullptr;     // not null: ticks come only through tick()
+        GameTimer* timer = nullptr;  // not null: ticks come only through tick()
         Clock* clock = nullptr;
     };
 
@@ -82,7 +82,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    template <typename Action> void dispatch(Action&& action);
+    template <typename Action>
+    void dispatch(Action&& action);
     // The computer's step in this period, unless a box is open.
     void computerstep();
     bool boxopen() const;

@@ -24,7 +24,7 @@ public:
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
     }
-    double real() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }      // [0, 1)
+    double real() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }  // [0, 1)
     double range(double lo, double hi) { return lo + (hi - lo) * real(); }
     int below(int n) { return static_cast<int>(real() * n); }
 

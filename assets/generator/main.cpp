@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 
 #include "generator.h"
 

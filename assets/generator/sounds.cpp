@@ -32,9 +32,21 @@ public:
         const double w = 2 * pi * frequency / rate, alpha = std::sin(w) / (2 * q), cw = std::cos(w);
         double b0, b1, b2;
         switch (kind_) {
-        case lowpass: b0 = (1 - cw) / 2; b1 = 1 - cw; b2 = b0; break;
-        case highpass: b0 = (1 + cw) / 2; b1 = -(1 + cw); b2 = b0; break;
-        default: b0 = alpha; b1 = 0; b2 = -alpha; break;
+        case lowpass:
+            b0 = (1 - cw) / 2;
+            b1 = 1 - cw;
+            b2 = b0;
+            break;
+        case highpass:
+            b0 = (1 + cw) / 2;
+            b1 = -(1 + cw);
+            b2 = b0;
+            break;
+        default:
+            b0 = alpha;
+            b1 = 0;
+            b2 = -alpha;
+            break;
         }
         const double a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
         const double y = (b0 * x + b1 * x1_ + b2 * x2_ - a1 * y1_ - a2 * y2_) / a0;
@@ -265,8 +277,8 @@ Signal fire(int n, Random& random, int)
         if (random.real() < 0.0025)
             pop = random.range(0.3, 0.6) * (random.real() < 0.5 ? -1 : 1);
         pop *= 0.92;
-        const double body = roar.run(noise(random), 700, 0.8) * 1.6 +
-                            flare.run(noise(random), glide(t, 500, 1400, length), 2) * 0.8;
+        const double body =
+            roar.run(noise(random), 700, 0.8) * 1.6 + flare.run(noise(random), glide(t, 500, 1400, length), 2) * 0.8;
         s[i] = body * level + crackle.run(pop * 3, 2500, 0.7);
     }
     return s;
@@ -396,7 +408,8 @@ Signal obstacle(int n, Random& random, int)
     Signal s(static_cast<std::size_t>(n));
     Biquad knock(Biquad::bandpass), leaves(Biquad::highpass);
     // the ringing of a struck trunk
-    const double modes[][3] = {{95, 0.35, 1.0}, {231, 0.25, 0.7}, {472, 0.15, 0.5}, {913, 0.08, 0.3}, {1534, 0.05, 0.2}};
+    const double modes[][3] = {
+        {95, 0.35, 1.0}, {231, 0.25, 0.7}, {472, 0.15, 0.5}, {913, 0.08, 0.3}, {1534, 0.05, 0.2}};
     for (int i = 0; i < n; ++i) {
         const double t = i / rate;
         double v = knock.run(noise(random), 650, 1.2) * envelope(t, 0.001, 0.03) * 2.5;
@@ -411,11 +424,24 @@ Signal obstacle(int n, Random& random, int)
 }
 
 const std::map<std::string_view, Maker> makers{
-    {"Death1", deathcry}, {"boop", boop},        {"hurt", hurt},     {"step", step},
-    {"cast", cast},       {"wall", wall},        {"death", deathdrone}, {"earth", earth},
-    {"fire", fire},       {"life", life},        {"water", water},   {"wind", wind},
-    {"click", click},     {"button", button},    {"teleport", teleport}, {"cosmo", cosmo},
-    {"cancelation", cancelation}, {"obstacle", obstacle},
+    {"Death1", deathcry},
+    {"boop", boop},
+    {"hurt", hurt},
+    {"step", step},
+    {"cast", cast},
+    {"wall", wall},
+    {"death", deathdrone},
+    {"earth", earth},
+    {"fire", fire},
+    {"life", life},
+    {"water", water},
+    {"wind", wind},
+    {"click", click},
+    {"button", button},
+    {"teleport", teleport},
+    {"cosmo", cosmo},
+    {"cancelation", cancelation},
+    {"obstacle", obstacle},
 };
 
 }  // namespace

@@ -95,16 +95,16 @@ QImage block(const hexbrawl::PictureEntry& entry, const Element& e)
             const int localy = y - top;
             QColor c;
             if (localy == 5 && course < 2)
-                c = e.dark;                       // mortar between courses
+                c = e.dark;  // mortar between courses
             else if (brickx == 8)
-                c = e.dark;                       // joint between bricks
+                c = e.dark;  // joint between bricks
             else {
                 const double base = 0.45 + shade[course][brick];
                 double t = base;
                 if (localy == 0 || brickx == 0)
-                    t = base + 0.45;              // lit edge
+                    t = base + 0.45;  // lit edge
                 else if (localy == 4 || brickx == 7)
-                    t = base - 0.3;               // shaded edge
+                    t = base - 0.3;  // shaded edge
                 c = t > 0.5 ? mix(e.body, e.bright, (t - 0.5) * 2) : mix(e.dark, e.body, t * 2);
             }
             image.setPixelColor(x, y, c);
@@ -141,7 +141,7 @@ QImage curse(const hexbrawl::PictureEntry& entry, const Element& e)
             const QPointF p(x + 0.5, y + 0.5);
             const double r = std::hypot(p.x() - c, p.y() - c);
             double star = 99;
-            for (int k = 0; k < 6; ++k)   // the two triangles: corners 0-2-4 and 1-3-5
+            for (int k = 0; k < 6; ++k)  // the two triangles: corners 0-2-4 and 1-3-5
                 star = std::min(star, nearline(p, corners[k], corners[(k + 2) % 6]));
             if (r > 9.6)
                 continue;
@@ -180,7 +180,7 @@ QImage ring(const hexbrawl::PictureEntry& entry, const Element& e)
                 colour = e.core;
             image.setPixelColor(x, y, colour);
         }
-    for (int k = 0; k < 6; ++k) {   // sparks
+    for (int k = 0; k < 6; ++k) {  // sparks
         const double a = random.range(0, 2 * pi);
         const int x = static_cast<int>(c + (radius + 0.5) * std::cos(a));
         const int y = static_cast<int>(c + (radius + 0.5) * std::sin(a));
@@ -231,7 +231,7 @@ QImage blood(const hexbrawl::PictureEntry& entry)
             if (r < edge)
                 image.setPixelColor(x, y, r > edge - 1.2 ? dark : body);
         }
-    for (int k = 0; k < 7; ++k) {   // droplets thrown clear of the pool
+    for (int k = 0; k < 7; ++k) {  // droplets thrown clear of the pool
         const double a = random.range(0, 2 * pi), r = random.range(7.0, 9.0);
         const int x = std::clamp(static_cast<int>(10 + r * std::cos(a)), 0, 19);
         const int y = std::clamp(static_cast<int>(10 + r * std::sin(a)), 0, 19);
@@ -299,13 +299,13 @@ QImage icon(const hexbrawl::PictureEntry& entry, const std::vector<std::string>&
 }
 
 const Palette iconcolours{
-    {'o', QColor(24, 24, 24)},   // outline: the nearest grey, never the key
+    {'o', QColor(24, 24, 24)},  // outline: the nearest grey, never the key
     {'w', QColor(240, 240, 250)}, {'g', QColor(170, 175, 190)}, {'G', QColor(110, 115, 130)},
-    {'y', QColor(255, 230, 80)}, {'Y', QColor(255, 170, 30)}, {'l', QColor(255, 255, 200)},
-    {'b', QColor(60, 120, 220)}, {'B', QColor(30, 60, 160)}, {'c', QColor(150, 200, 255)},
-    {'r', QColor(200, 40, 30)}, {'R', QColor(255, 120, 40)},
-    {'s', QColor(200, 150, 90)}, {'S', QColor(140, 95, 50)}, {'k', QColor(230, 190, 150)},
-    {'v', QColor(140, 80, 200)}, {'V', QColor(90, 40, 130)},
+    {'y', QColor(255, 230, 80)},  {'Y', QColor(255, 170, 30)},  {'l', QColor(255, 255, 200)},
+    {'b', QColor(60, 120, 220)},  {'B', QColor(30, 60, 160)},   {'c', QColor(150, 200, 255)},
+    {'r', QColor(200, 40, 30)},   {'R', QColor(255, 120, 40)},  {'s', QColor(200, 150, 90)},
+    {'S', QColor(140, 95, 50)},   {'k', QColor(230, 190, 150)}, {'v', QColor(140, 80, 200)},
+    {'V', QColor(90, 40, 130)},
 };
 
 }  // namespace
@@ -335,129 +335,54 @@ QImage drawpicture(const hexbrawl::PictureEntry& entry)
         return aimer(entry);
     if (name == "runes")
         return runes(entry);
-    if (name == "forget")   // a question mark where a portrait will be
+    if (name == "forget")  // a question mark where a portrait will be
         return icon(entry,
                     {
-                        "....................",
-                        "......oooooooo......",
-                        ".....owwwwwwwwo.....",
-                        "....owwgggggwwwo....",
-                        "....owwoooooowwgo...",
-                        "....oggo....owwgo...",
-                        ".....oo.....owwgo...",
-                        "...........owwwgo...",
-                        "..........owwwgo....",
-                        ".........owwwgo.....",
-                        "........owwwgo......",
-                        "........owwgo.......",
-                        "........owwgo.......",
-                        "........oGGGo.......",
-                        ".........ooo........",
-                        "........ooooo.......",
-                        "........owwgo.......",
-                        "........owwgo.......",
-                        "........oGGGo.......",
-                        ".........ooo........",
+                        "....................", "......oooooooo......", ".....owwwwwwwwo.....", "....owwgggggwwwo....",
+                        "....owwoooooowwgo...", "....oggo....owwgo...", ".....oo.....owwgo...", "...........owwwgo...",
+                        "..........owwwgo....", ".........owwwgo.....", "........owwwgo......", "........owwgo.......",
+                        "........owwgo.......", "........oGGGo.......", ".........ooo........", "........ooooo.......",
+                        "........owwgo.......", "........owwgo.......", "........oGGGo.......", ".........ooo........",
                     },
                     iconcolours);
     if (name == "quicken")  // a lightning bolt
         return icon(entry,
                     {
-                        "...........ooooo....",
-                        "..........oyyyyo....",
-                        ".........oyyyyo.....",
-                        "........oylyyo......",
-                        ".......oylyyo.......",
-                        "......oylyyo........",
-                        ".....oylyyooooo.....",
-                        "....oylyyyyyyyo.....",
-                        "....ooooolyyyo......",
-                        "........oyyyo.......",
-                        ".......oyyYo........",
-                        "......oyyYo.........",
-                        ".....oyyYo..........",
-                        "....oyYYo...........",
-                        "...oyYYo............",
-                        "...oYYo.............",
-                        "..oYYo..............",
-                        "..oYo...............",
-                        "..oo................",
-                        "....................",
+                        "...........ooooo....", "..........oyyyyo....", ".........oyyyyo.....", "........oylyyo......",
+                        ".......oylyyo.......", "......oylyyo........", ".....oylyyooooo.....", "....oylyyyyyyyo.....",
+                        "....ooooolyyyo......", "........oyyyo.......", ".......oyyYo........", "......oyyYo.........",
+                        ".....oyyYo..........", "....oyYYo...........", "...oyYYo............", "...oYYo.............",
+                        "..oYYo..............", "..oYo...............", "..oo................", "....................",
                     },
                     iconcolours);
     if (name == "slow")  // a snail
         return icon(entry,
                     {
-                        "....................",
-                        "....................",
-                        "....................",
-                        "......ooooo.........",
-                        ".....ovvvvvo........",
-                        "....ovVVVVvvo.......",
-                        "...ovVvvvvVvvo......",
-                        "...ovVvVVvVvvo......",
-                        "...ovVvVvvVvvo......",
-                        "...ovVvVVVvvvo......",
-                        "...ovvVvvvvvVo..o.o.",
-                        "....ovvVVVVVo...okok",
-                        "....oovvvvvoo...oko.",
-                        "...oksoooooookkkkko.",
-                        "..okkkkkkkkkkkkksso.",
-                        "..osssssssssssssso..",
-                        "...ooooooooooooooo..",
-                        "....................",
-                        "....................",
-                        "....................",
+                        "....................", "....................", "....................", "......ooooo.........",
+                        ".....ovvvvvo........", "....ovVVVVvvo.......", "...ovVvvvvVvvo......", "...ovVvVVvVvvo......",
+                        "...ovVvVvvVvvo......", "...ovVvVVVvvvo......", "...ovvVvvvvvVo..o.o.", "....ovvVVVVVo...okok",
+                        "....oovvvvvoo...oko.", "...oksoooooookkkkko.", "..okkkkkkkkkkkkksso.", "..osssssssssssssso..",
+                        "...ooooooooooooooo..", "....................", "....................", "....................",
                     },
                     iconcolours);
     if (name == "stasis")  // an hourglass of ice
         return icon(entry,
                     {
-                        "..oooooooooooooooo..",
-                        "..oSSSSSSSSSSSSSSo..",
-                        "..oooooooooooooooo..",
-                        "...ocwwwwwwwwwwco...",
-                        "...ocwyyyyyyyywco...",
-                        "....ocwyyyyyywco....",
-                        ".....ocwyyyywco.....",
-                        "......ocwyywco......",
-                        ".......ocwwco.......",
-                        "........ocyo........",
-                        "........ocyo........",
-                        ".......ocwywco......",
-                        "......ocwwywwco.....",
-                        ".....ocwwwywwwco....",
-                        "....ocwwwyyywwwco...",
-                        "...ocwwyyyyyyywwco..",
-                        "...ocyyyyyyyyyyyco..",
-                        "..oooooooooooooooo..",
-                        "..oSSSSSSSSSSSSSSo..",
-                        "..oooooooooooooooo..",
+                        "..oooooooooooooooo..", "..oSSSSSSSSSSSSSSo..", "..oooooooooooooooo..", "...ocwwwwwwwwwwco...",
+                        "...ocwyyyyyyyywco...", "....ocwyyyyyywco....", ".....ocwyyyywco.....", "......ocwyywco......",
+                        ".......ocwwco.......", "........ocyo........", "........ocyo........", ".......ocwywco......",
+                        "......ocwwywwco.....", ".....ocwwwywwwco....", "....ocwwwyyywwwco...", "...ocwwyyyyyyywwco..",
+                        "...ocyyyyyyyyyyyco..", "..oooooooooooooooo..", "..oSSSSSSSSSSSSSSo..", "..oooooooooooooooo..",
                     },
                     iconcolours);
     if (name == "manaburn")  // mana catching fire
         return icon(entry,
                     {
-                        ".........o..........",
-                        "........obo.........",
-                        "........obo.....o...",
-                        ".......obbo....obo..",
-                        "...o...obcbo...obo..",
-                        "..obo.obccbo..obbo..",
-                        "..obbo.bccbbo.obbo..",
-                        "..obbbobcwcbbobcbo..",
-                        "..obcbbbcwwcbbbcbo..",
-                        "...obcbbcwwcbbcbo...",
-                        "...obcRRcwwcRRcbo...",
-                        "...obcRyRwwRyRcbo...",
-                        "...obcRylyylyRcbo...",
-                        "...obrRyllllyRrbo...",
-                        "....obrRyllyRrbo....",
-                        "....obrRRyyRRrbo....",
-                        ".....oBrrRRrrBo.....",
-                        "......oBBBBBBo......",
-                        ".......oooooo.......",
-                        "....................",
+                        ".........o..........", "........obo.........", "........obo.....o...", ".......obbo....obo..",
+                        "...o...obcbo...obo..", "..obo.obccbo..obbo..", "..obbo.bccbbo.obbo..", "..obbbobcwcbbobcbo..",
+                        "..obcbbbcwwcbbbcbo..", "...obcbbcwwcbbcbo...", "...obcRRcwwcRRcbo...", "...obcRyRwwRyRcbo...",
+                        "...obcRylyylyRcbo...", "...obrRyllllyRrbo...", "....obrRyllyRrbo....", "....obrRRyyRRrbo....",
+                        ".....oBrrRRrrBo.....", "......oBBBBBBo......", ".......oooooo.......", "....................",
                     },
                     iconcolours);
     throw std::runtime_error("no drawing for picture " + std::string(name));

@@ -108,8 +108,9 @@ void floor(QPainter& p)
             const QPolygonF shown = tilt.map(hex);
             const QPointF mid = tilt.map(centre);
             const double glow = std::exp(-std::hypot(mid.x() - 375, (mid.y() - 560) * 1.8) / 210);
-            QColor edge = QColor::fromRgbF(0.25f + 0.55f * static_cast<float>(glow), 0.55f + 0.35f * static_cast<float>(glow),
-                                           0.75f, 0.35f + 0.5f * static_cast<float>(glow));
+            QColor edge =
+                QColor::fromRgbF(0.25f + 0.55f * static_cast<float>(glow), 0.55f + 0.35f * static_cast<float>(glow),
+                                 0.75f, 0.35f + 0.5f * static_cast<float>(glow));
             QColor fill(40, 90, 110, static_cast<int>(20 + 60 * glow));
             p.setPen(QPen(edge, 1.6));
             p.setBrush(fill);
@@ -137,7 +138,7 @@ void wizard(QPainter& p, QPointF feet, bool facingright, const QColor& robe, con
     p.setBrush(QColor(0, 0, 0, 110));
     p.drawEllipse(QPointF(0, 0), 62, 12);
 
-    QPainterPath body;   // robe from hem to shoulders
+    QPainterPath body;  // robe from hem to shoulders
     body.moveTo(-52, 0);
     body.cubicTo(-40, -60, -34, -120, -22, -170);
     body.lineTo(20, -170);
@@ -227,11 +228,12 @@ void spells(QPainter& p, Random& random)
     p.setPen(Qt::NoPen);
     p.setBrush(burst);
     p.drawEllipse(meet, 120, 120);
-    for (int k = 0; k < 22; ++k) {   // flying sparks
+    for (int k = 0; k < 22; ++k) {  // flying sparks
         const double a = random.range(0, 2 * pi), r1 = random.range(18, 30), r2 = r1 + random.range(15, 50);
         QColor spark = k % 2 ? fire.lighter(130) : frost.lighter(130);
         p.setPen(QPen(spark, random.range(1.0, 2.5), Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(meet + QPointF(r1 * std::cos(a), r1 * std::sin(a)), meet + QPointF(r2 * std::cos(a), r2 * std::sin(a)));
+        p.drawLine(meet + QPointF(r1 * std::cos(a), r1 * std::sin(a)),
+                   meet + QPointF(r2 * std::cos(a), r2 * std::sin(a)));
     }
 }
 
@@ -246,7 +248,7 @@ void words(QPainter& p)
     const QRectF box = name.boundingRect();
     name.translate(side / 2.0 - box.center().x(), 170 - box.center().y());
 
-    for (int k = 8; k >= 1; --k) {   // a soft glow behind the letters
+    for (int k = 8; k >= 1; --k) {  // a soft glow behind the letters
         p.setPen(QPen(QColor(255, 170, 60, 14), k * 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(name);

@@ -45,8 +45,7 @@ void speckle(QPainter& p, Random& random, QPointF centre, double rx, double ry, 
     }
 }
 
-void trunk(QPainter& p, double cx, double top, double bottom, double halfwidth, const QColor& light,
-           const QColor& dark)
+void trunk(QPainter& p, double cx, double top, double bottom, double halfwidth, const QColor& light, const QColor& dark)
 {
     QPainterPath path;
     path.moveTo(cx - halfwidth * 0.6, top);
@@ -104,7 +103,7 @@ QImage oak(int w, int h, Random& random)
         const double a = random.range(0, 2 * pi), r = std::sqrt(random.real());
         const QPointF at = crown + QPointF(rx * 0.78 * r * std::cos(a), ry * 0.78 * r * std::sin(a));
         const double size = random.range(13, 20);
-        const double lift = (crown.y() + ry - at.y()) / (2 * ry);   // higher clumps catch more light
+        const double lift = (crown.y() + ry - at.y()) / (2 * ry);  // higher clumps catch more light
         clump(p, at, size, QColor(70, 135, 45).lighter(static_cast<int>(100 + 35 * lift)), QColor(22, 62, 18));
     }
     speckle(p, random, crown, rx, ry, 260, QColor(150, 200, 80), QColor(20, 60, 20));
@@ -177,7 +176,7 @@ QImage birch(int w, int h, Random& random)
         p.drawLine(QPointF(x, y), QPointF(x + random.range(2, 5), y + random.range(-0.5, 0.5)));
     }
     // airy crown of separate clumps
-    const QPointF clumps[] = {{cx - 40, 62}, {cx + 42, 58}, {cx, 34}, {cx - 24, 28},
+    const QPointF clumps[] = {{cx - 40, 62}, {cx + 42, 58}, {cx, 34},      {cx - 24, 28},
                               {cx + 26, 26}, {cx - 50, 88}, {cx + 50, 84}, {cx, 64}};
     const double sizes[] = {28, 28, 30, 22, 22, 20, 20, 26};
     for (int i = 0; i < 8; ++i) {

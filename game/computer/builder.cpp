@@ -18,12 +18,12 @@ namespace {
 
 using input::Action;
 
-constexpr std::array<std::string_view, 24> firsts{"Al", "Bel", "Cor", "Dra", "El", "Fen", "Gor", "Hal",
-                                                    "Is", "Jor", "Kal", "Lum", "Mor", "Nim", "Or", "Pel",
-                                                    "Quo", "Ra", "Sar", "Thal", "Ul", "Vor", "Wyn", "Zor"};
+constexpr std::array<std::string_view, 24> firsts{"Al",  "Bel", "Cor", "Dra",  "El",  "Fen", "Gor", "Hal",
+                                                  "Is",  "Jor", "Kal", "Lum",  "Mor", "Nim", "Or",  "Pel",
+                                                  "Quo", "Ra",  "Sar", "Thal", "Ul",  "Vor", "Wyn", "Zor"};
 constexpr std::array<std::string_view, 8> middles{"a", "e", "i", "o", "u", "ae", "ia", ""};
-constexpr std::array<std::string_view, 12> lasts{"dor", "wyn", "rak", "mir", "thas", "zar",
-                                                   "gorn", "lin", "vex", "ra", "nus", "dil"};
+constexpr std::array<std::string_view, 12> lasts{"dor",  "wyn", "rak", "mir", "thas", "zar",
+                                                 "gorn", "lin", "vex", "ra",  "nus",  "dil"};
 
 template <std::size_t N>
 std::string_view pick(const std::array<std::string_view, N>& words, Random& dice)
@@ -35,8 +35,8 @@ std::string_view pick(const std::array<std::string_view, N>& words, Random& dice
 std::string invent(const TForm1& form, Random& dice)
 {
     for (;;) {
-        std::string name = std::string(pick(firsts, dice)) + std::string(pick(middles, dice)) +
-                           std::string(pick(lasts, dice));
+        std::string name =
+            std::string(pick(firsts, dice)) + std::string(pick(middles, dice)) + std::string(pick(lasts, dice));
         bool taken = false;
         for (int p = 1; p <= Players::last; ++p)
             taken = taken || form.players[p].name == name;
@@ -190,8 +190,9 @@ Action buildstep(const TForm1& form, Build& build, Random& dice)
     if (c.PictureBox.enabled && w.portrait.empty() && !c.PictureBox.items.empty())
         return Action::set(Control::PictureBox, body(form, dice));
     if (c.SndBox.enabled && (w.deathcry.empty() || !tryfindwave(w.deathcry)) && !c.SndBox.items.empty())
-        return Action::set(Control::SndBox, c.SndBox.items[static_cast<std::size_t>(
-                                                dice.randomint(static_cast<std::int32_t>(c.SndBox.items.size())))]);
+        return Action::set(
+            Control::SndBox,
+            c.SndBox.items[static_cast<std::size_t>(dice.randomint(static_cast<std::int32_t>(c.SndBox.items.size())))]);
     if (!build.planned)
         build = planbuild(form);
     const int points = c.PointGauge.value;

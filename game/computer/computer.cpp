@@ -54,7 +54,8 @@ Memory::Memory(std::uint32_t gameseed) { dice.seed = mix(gameseed); }
 
 bool atcontrols(const TForm1& form)
 {
-    if (!Players::contains(form.currentplayer) || !form.computer[form.currentplayer] || form.controls.TitleImage.visible)
+    if (!Players::contains(form.currentplayer) || !form.computer[form.currentplayer] ||
+        form.controls.TitleImage.visible)
         return false;
     if (form.controls.PurchaseWindow.visible)
         return true;

@@ -18,8 +18,8 @@ namespace hexbrawl::computer {
 
 // How a computer builds its wizard in one visit to the Stats Editor.
 struct Build {
-    int walk = 0;              // the walk to end with
-    std::vector<int> spells;   // catalogue entries to buy, in order
+    int walk = 0;  // the walk to end with
+    std::vector<int> spells;  // catalogue entries to buy, in order
     bool planned = false;
 };
 
@@ -27,14 +27,14 @@ struct Build {
 struct Memory {
     explicit Memory(std::uint32_t gameseed);
 
-    Random dice;                // its own random source
-    int wait = 0;               // periods until the next step may be taken
+    Random dice;  // its own random source
+    int wait = 0;  // periods until the next step may be taken
     // The visit to the editor or the turn in progress, to tell a new one.
     struct Seat {
         int level = -1, wizard = 0;
         bool match = false;
-        bool busy = false;      // the computer acted in the last period it was at the controls
-        int steps = 0;          // steps taken in this visit or turn
+        bool busy = false;  // the computer acted in the last period it was at the controls
+        int steps = 0;  // steps taken in this visit or turn
     } seat;
     Build build;
     // Per wizard: its turns in a row without any wizard hurt, which makes it bolder.

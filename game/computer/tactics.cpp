@@ -31,7 +31,7 @@ struct Move {
     Press press;
     int row = -1;  // the teleport's row; -1 for a step
     int cost = 0;
-    Point at;      // the centre afterwards
+    Point at;  // the centre afterwards
 };
 
 // One shot or one spell put down, in the plan.
@@ -45,18 +45,18 @@ struct Foe {
     int id = 0;
     double hp = 0;
     Point at;
-    int walk = 0;            // its full walk, which it gets back at its turn
-    double hop = 10;         // pixels it covers per walk point at best
+    int walk = 0;  // its full walk, which it gets back at its turn
+    double hop = 10;  // pixels it covers per walk point at best
     std::vector<const Tability*> ranged;
 };
 
 struct Volley {
-    double value = 0;           // what it deals, weighed
-    double self = 0;            // what comes back at the caster
+    double value = 0;  // what it deals, weighed
+    double self = 0;  // what comes back at the caster
     int used = 0;
     std::vector<Cast> casts;
     std::vector<double> dealt;  // expected damage per wizard, 1-based
-    std::vector<double> killed; // chance of each kill
+    std::vector<double> killed;  // chance of each kill
 };
 
 struct Plan {
@@ -174,9 +174,8 @@ private:
             return t.a->walkcost <= s.a->walkcost && t.a->maxrange >= s.a->maxrange && t.roll.mean() >= s.roll.mean() &&
                    t.a->aim >= s.a->aim;
         });
-        keepbest(teleports_, [](const Spell& s, const Spell& t) {
-            return t.a->walkcost <= s.a->walkcost && t.a->aim >= s.a->aim;
-        });
+        keepbest(teleports_,
+                 [](const Spell& s, const Spell& t) { return t.a->walkcost <= s.a->walkcost && t.a->aim >= s.a->aim; });
         keepbest(lasting_, [](const Spell& s, const Spell& t) {
             return t.a->kind == s.a->kind && t.a->walkcost <= s.a->walkcost && t.roll.mean() >= s.roll.mean() &&
                    t.a->aim >= s.a->aim;
@@ -358,7 +357,8 @@ private:
             if (s.a->walkcost <= walk)
                 spells.push_back(&s);
         auto dealt = [walk](const Spell* s) { return std::min(6, walk / s->a->walkcost) * s->roll.mean(); };
-        std::stable_sort(spells.begin(), spells.end(), [&](const Spell* a, const Spell* b) { return dealt(a) > dealt(b); });
+        std::stable_sort(spells.begin(), spells.end(),
+                         [&](const Spell* a, const Spell* b) { return dealt(a) > dealt(b); });
         if (spells.size() > 2)
             spells.resize(2);
         for (const Foe* f : near) {
@@ -647,7 +647,7 @@ private:
     std::vector<Foe> foes_;
     double caution_ = 1, eagerness_ = 0.5;
     double reachpx_ = 0;  // how far off a foe may stand and still be shot next turn
-    double hop_ = 10;     // pixels this wizard covers per walk point at best
+    double hop_ = 10;  // pixels this wizard covers per walk point at best
 };
 
 }  // namespace

@@ -5,7 +5,8 @@
 
 namespace hexbrawl {
 
-std::uint32_t DayClock::seedvalue() {
+std::uint32_t DayClock::seedvalue()
+{
     using namespace std::chrono;
     const auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
     return static_cast<std::uint32_t>(now % (24 * 60 * 60 * 1000));

@@ -8,7 +8,8 @@ namespace hexbrawl {
 
 QtDialogs::QtDialogs(QWidget* parent, std::function<void()> sync) : parent_(parent), sync_(std::move(sync)) {}
 
-std::unique_ptr<QMessageBox> QtDialogs::makebox(MessageKind kind, const std::string& text, QWidget* parent) {
+std::unique_ptr<QMessageBox> QtDialogs::makebox(MessageKind kind, const std::string& text, QWidget* parent)
+{
     QMessageBox::Icon icon = kind == MessageKind::info      ? QMessageBox::Information
                              : kind == MessageKind::warning ? QMessageBox::Warning
                                                             : QMessageBox::Critical;
@@ -20,11 +21,14 @@ std::unique_ptr<QMessageBox> QtDialogs::makebox(MessageKind kind, const std::str
     return box;
 }
 
-void QtDialogs::showmessage(MessageKind kind, const std::string& text) {
+void QtDialogs::showmessage(MessageKind kind, const std::string& text)
+{
     ++open_;
-    if (sync_) sync_();
+    if (sync_)
+        sync_();
     std::unique_ptr<QMessageBox> box = makebox(kind, text, parent_);
-    if (autoclose_ && autoclose_(kind)) QTimer::singleShot(autoclosems, box.get(), [b = box.get()] { b->accept(); });
+    if (autoclose_ && autoclose_(kind))
+        QTimer::singleShot(autoclosems, box.get(), [b = box.get()] { b->accept(); });
     box->exec();
     --open_;
 }

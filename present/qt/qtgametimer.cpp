@@ -8,7 +8,8 @@
 
 namespace hexbrawl {
 
-QtGameTimer::QtGameTimer(std::function<void()> tick, Clock clock) : tick_(std::move(tick)), clock_(std::move(clock)) {
+QtGameTimer::QtGameTimer(std::function<void()> tick, Clock clock) : tick_(std::move(tick)), clock_(std::move(clock))
+{
     if (!clock_) {
         auto started = std::make_shared<QElapsedTimer>();
         started->start();
@@ -24,25 +25,30 @@ QtGameTimer::QtGameTimer(std::function<void()> tick, Clock clock) : tick_(std::m
     }
 }
 
-void QtGameTimer::rearm() {
+void QtGameTimer::rearm()
+{
     if (pacer_.running())
         timer_.start(static_cast<int>(pacer_.wait(clock_())));
     else
         timer_.stop();
 }
 
-void QtGameTimer::setenabled(bool enabled) {
+void QtGameTimer::setenabled(bool enabled)
+{
     pacer_.setenabled(enabled, clock_());
     rearm();
 }
 
-void QtGameTimer::setapplicationactive(bool active) {
+void QtGameTimer::setapplicationactive(bool active)
+{
     pacer_.setactive(active, clock_());
     rearm();
 }
 
-void QtGameTimer::wake() {
-    if (pacer_.fire(clock_())) tick_();
+void QtGameTimer::wake()
+{
+    if (pacer_.fire(clock_()))
+        tick_();
     rearm();
 }
 

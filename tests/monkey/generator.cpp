@@ -31,21 +31,65 @@ Command press(double x, double y)
 
 constexpr std::array clickable{Control::TitleImage,    Control::PlaysndBtn, Control::PurchaseBtn, Control::SellBtn,
                                Control::NextPlayerBtn, Control::EndTurnBtn, Control::AbilityBtn};
-constexpr std::array typeable{Control::PlayerCountSpinner, Control::PlayerNameEd, Control::PictureBox,
-                              Control::SndBox,             Control::HealthPicker, Control::ManaPicker};
+constexpr std::array typeable{Control::PlayerCountSpinner, Control::PlayerNameEd, Control::PictureBox, Control::SndBox,
+                              Control::HealthPicker,       Control::ManaPicker};
 constexpr std::array selectable{Control::PurchaseList, Control::Yourlist, Control::SpellPicker, Control::MagicType};
 
 // Texts a player might type or paste into any field.
 const char* const hostile[] = {
-    "", " ", "-5", "0", "abc", "99999999999999999999", "-99999999999999999999", "2147483648", "-2147483649",
-    " 7 ", "+3", "1e3", "0x1F", "\xd9\xa3", "12abc", "<b>x</b>", "<img src=x>", "&amp;", "%s%n%x", "\\", "\"",
-    "'; --", "\t", "\x1b[31mred", "\x7f", "\xff\xfe", "\xc0\x80", "\xed\xa0\x80", "\xe2\x82", "\xf4\x90\x80\x80",
-    "\xef\xbb\xbf", "#not a comment", " leading", "trailing ", "wizard1", "WIZARD12", "Wizard0", "wizard", "forget",
-    "blood", "tree2", "fireball", "Death1", "DEATH3", "death9", "click", "teleport", "grass1",
+    "",
+    " ",
+    "-5",
+    "0",
+    "abc",
+    "99999999999999999999",
+    "-99999999999999999999",
+    "2147483648",
+    "-2147483649",
+    " 7 ",
+    "+3",
+    "1e3",
+    "0x1F",
+    "\xd9\xa3",
+    "12abc",
+    "<b>x</b>",
+    "<img src=x>",
+    "&amp;",
+    "%s%n%x",
+    "\\",
+    "\"",
+    "'; --",
+    "\t",
+    "\x1b[31mred",
+    "\x7f",
+    "\xff\xfe",
+    "\xc0\x80",
+    "\xed\xa0\x80",
+    "\xe2\x82",
+    "\xf4\x90\x80\x80",
+    "\xef\xbb\xbf",
+    "#not a comment",
+    " leading",
+    "trailing ",
+    "wizard1",
+    "WIZARD12",
+    "Wizard0",
+    "wizard",
+    "forget",
+    "blood",
+    "tree2",
+    "fireball",
+    "Death1",
+    "DEATH3",
+    "death9",
+    "click",
+    "teleport",
+    "grass1",
 };
 
-const char* const names[] = {"Alma", "Zed", "Merlin the Grey", "\xc3\x86gir", "\xe6\x97\xa5\xe6\x9c\xac",
-                             "O'Brien", "x", "Anna-Lena", "Bob", "Quennick", "Morgana", "Tim"};
+const char* const names[] = {"Alma",    "Zed", "Merlin the Grey", "\xc3\x86gir", "\xe6\x97\xa5\xe6\x9c\xac",
+                             "O'Brien", "x",   "Anna-Lena",       "Bob",         "Quennick",
+                             "Morgana", "Tim"};
 
 std::string decimal(std::int64_t v) { return std::to_string(v); }
 
@@ -228,8 +272,9 @@ Command Generator::editor(const TForm1& f)
         return click(Control::ComputerBox);
     if (c.PlayerCountSpinner.enabled && f.playercount != wanted_) {
         const int r = dice_.below(10);
-        return set(Control::PlayerCountSpinner, r == 0 ? " " + decimal(wanted_) : r == 1 ? "0" + decimal(wanted_)
-                                                                                         : decimal(wanted_));
+        return set(Control::PlayerCountSpinner, r == 0   ? " " + decimal(wanted_)
+                                                : r == 1 ? "0" + decimal(wanted_)
+                                                         : decimal(wanted_));
     }
     if (c.PlayerNameEd.enabled && w.name.empty())
         return set(Control::PlayerNameEd, wizardname());
@@ -237,8 +282,9 @@ Command Generator::editor(const TForm1& f)
         return set(Control::PictureBox, anycase(c.PictureBox.items[static_cast<std::size_t>(
                                             dice_.below(static_cast<int>(c.PictureBox.items.size())))]));
     if (c.SndBox.enabled && (w.deathcry.empty() || !tryfindwave(w.deathcry)) && !c.SndBox.items.empty())
-        return set(Control::SndBox, anycase(c.SndBox.items[static_cast<std::size_t>(
-                                        dice_.below(static_cast<int>(c.SndBox.items.size())))]));
+        return set(
+            Control::SndBox,
+            anycase(c.SndBox.items[static_cast<std::size_t>(dice_.below(static_cast<int>(c.SndBox.items.size())))]));
 
     // Most wizards get the walk to cast their first spell before they go.
     const int points = c.PointGauge.value;
@@ -424,8 +470,9 @@ Command Generator::aim(const TForm1& f, const Tability& a)
     const double reach = std::max(0.0, a.aim * 0.9 - 1);
     Point target;
     if (!foes.empty()) {
-        const int foe = options_.purposeful ? computer::nearestfoe(f, f.currentplayer)
-                                            : foes[static_cast<std::size_t>(dice_.below(static_cast<int>(foes.size())))];
+        const int foe = options_.purposeful
+                            ? computer::nearestfoe(f, f.currentplayer)
+                            : foes[static_cast<std::size_t>(dice_.below(static_cast<int>(foes.size())))];
         target = centre(f.players[foe]);
     } else {
         const double angle = dice_.real() * 6.283185307179586;
@@ -434,7 +481,7 @@ Command Generator::aim(const TForm1& f, const Tability& a)
     const double gap = distance(me, target);
     double d = std::min(gap, reach);
     switch (a.kind) {
-    case Ranged: break;                                 // at the enemy: it flies on past the aim point
+    case Ranged: break;  // at the enemy: it flies on past the aim point
     case Block:
     case Reflect: d = std::min(gap / 2, reach); break;  // a wall in between
     case Teleport: d = std::min(std::max(0.0, gap - 60), reach); break;

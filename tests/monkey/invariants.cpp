@@ -54,7 +54,8 @@ bool lists(const std::vector<std::string>& items, const Spellbook& book, int& he
 std::optional<Failure> checkinvariants(const TForm1& f)
 {
     const Controls& c = f.controls;
-    if (c.PurchaseWindow.visible && Players::contains(f.currentplayer) && c.ComputerBox.checked != f.computer[f.currentplayer])
+    if (c.PurchaseWindow.visible && Players::contains(f.currentplayer) &&
+        c.ComputerBox.checked != f.computer[f.currentplayer])
         return broken("computer-box", "the box shows ", c.ComputerBox.checked, " for wizard ", f.currentplayer);
     if (f.playercount < 1 || f.playercount > 12)
         return broken("playercount", "playercount ", f.playercount);
@@ -131,8 +132,8 @@ std::optional<Failure> checkinvariants(const TForm1& f)
     if (f.matchrunning) {
         int held = 0;
         if (!lists(c.SpellPicker.items, f.players[f.currentplayer].spellbook, held))
-            return broken("turn-spells", "the turn display lists ", c.SpellPicker.items.size(),
-                          " spells for wizard ", f.currentplayer, ", whose book holds ", held);
+            return broken("turn-spells", "the turn display lists ", c.SpellPicker.items.size(), " spells for wizard ",
+                          f.currentplayer, ", whose book holds ", held);
     }
     return std::nullopt;
 }

@@ -41,7 +41,7 @@ private:
 
 // The first broken rule, with what was seen.
 struct Failure {
-    std::string rule;    // a short name; the shrinker keeps a failure of the same rule
+    std::string rule;  // a short name; the shrinker keeps a failure of the same rule
     std::string detail;
 };
 
@@ -52,11 +52,11 @@ std::optional<Failure> checkinvariants(const TForm1& f);
 struct Figures {
     std::uint64_t scripts = 0;
     std::uint64_t commands = 0;
-    std::uint64_t ticks = 0;    // periods delivered to a running timer
-    std::uint64_t rounds = 0;   // rounds that ended
-    std::uint64_t states = 0;   // `state` documents parsed
+    std::uint64_t ticks = 0;  // periods delivered to a running timer
+    std::uint64_t rounds = 0;  // rounds that ended
+    std::uint64_t states = 0;  // `state` documents parsed
     std::uint64_t matches = 0;  // matches started
-    std::uint64_t computer = 0; // periods with a computer wizard at the controls
+    std::uint64_t computer = 0;  // periods with a computer wizard at the controls
 };
 
 // Plays commands on a fresh game, checking every rule after each command and after
@@ -83,8 +83,8 @@ struct Replay {
 Replay replay(const Script& script, Surface* surface = nullptr);
 
 struct GeneratorOptions {
-    int noise = 250;          // per mille of the commands that are junk
-    int players = 0;          // wizards wanted; 0 draws 1..12 from the seed
+    int noise = 250;  // per mille of the commands that are junk
+    int players = 0;  // wizards wanted; 0 draws 1..12 from the seed
     bool purposeful = false;  // spends on walk and strong spells and hunts: rounds end fast
 };
 

@@ -128,7 +128,7 @@ void play(Outcome& out, std::uint64_t seed, int commands, GeneratorOptions optio
     // Half of the scripts end with the window closed.
     const bool closing = seed % 2 == 0;
     for (int i = 0; i < commands; ++i) {
-        const Command c = i == 0                               ? generator.first()
+        const Command c = i == 0                         ? generator.first()
                           : closing && i == commands - 1 ? Command{input::Action::close()}
                                                          : generator.next(player.form());
         out.script.push_back(c);

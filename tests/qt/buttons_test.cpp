@@ -23,14 +23,16 @@ const QColor backdrop(255, 0, 255);  // what a button leaves unpainted shows thr
 // A shown window, so that the pointer really enters and leaves the buttons on it.
 class Stage : public testing::Test {
 protected:
-    Stage() {
+    Stage()
+    {
         QPalette palette = host.palette();
         palette.setColor(QPalette::Window, backdrop);
         host.setPalette(palette);
         host.setAutoFillBackground(true);
         host.resize(400, 120);
     }
-    void show() {
+    void show()
+    {
         // Shown under the pointer, a button would be entered before the test begins.
         pointaway();
         host.show();
@@ -40,7 +42,8 @@ protected:
     // way QTest::mouseMove moves it when no button is down: through the window
     // system, which sends the enter and leave events. (QTest::mouseMove itself
     // would send a bare move instead after a test that left a button down.)
-    void pointat(QWidget* w, QPoint p) {
+    void pointat(QWidget* w, QPoint p)
+    {
         QCursor::setPos(w->mapToGlobal(p));
         QCoreApplication::processEvents();
     }
@@ -52,22 +55,27 @@ protected:
 QImage shot(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 QColor colourat(QWidget* w, int x, int y) { return shot(w).pixelColor(x, y); }
 
-bool differs(QColor a, QColor b) {
-    return std::abs(a.red() - b.red()) > 48 || std::abs(a.green() - b.green()) > 48 || std::abs(a.blue() - b.blue()) > 48;
+bool differs(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) > 48 || std::abs(a.green() - b.green()) > 48 ||
+           std::abs(a.blue() - b.blue()) > 48;
 }
 
 // The smallest rectangle in `area` holding every pixel that is not `face`.
-QRect inkbox(const QImage& image, QRect area, QColor face) {
+QRect inkbox(const QImage& image, QRect area, QColor face)
+{
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (differs(image.pixelColor(x, y), face)) box |= QRect(x, y, 1, 1);
+            if (differs(image.pixelColor(x, y), face))
+                box |= QRect(x, y, 1, 1);
     return box;
 }
 
 // Where the caption's text cell starts in the button: the place of its ink less
 // the place of the ink of the same text drawn with its cell at (0, 0).
-QPoint captionat(StyledButton* button, QRect area, QColor face, QColor ink) {
+QPoint captionat(StyledButton* button, QRect area, QColor face, QColor ink)
+{
     QRect got = inkbox(shot(button), area, face);
     QFontMetrics metrics(button->font());
     QImage reference(metrics.horizontalAdvance(button->Caption()) + 20, metrics.height() + 20, QImage::Format_RGB32);
@@ -78,22 +86,26 @@ QPoint captionat(StyledButton* button, QRect area, QColor face, QColor ink) {
     painter.drawText(10, 10 + metrics.ascent(), button->Caption());
     painter.end();
     QRect want = inkbox(reference, reference.rect(), face);
-    if (got.isNull() || want.isNull()) return {-1000, -1000};
+    if (got.isNull() || want.isNull())
+        return {-1000, -1000};
     return got.topLeft() - want.topLeft() + QPoint(10, 10);
 }
 
 // Whether the colour appears exactly somewhere in the area: a caption's strokes
 // are fully covered at least in places.
-bool shows(QWidget* w, QRect area, QColor colour) {
+bool shows(QWidget* w, QRect area, QColor colour)
+{
     QImage image = shot(w);
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == colour) return true;
+            if (image.pixelColor(x, y) == colour)
+                return true;
     return false;
 }
 
 // The game's buttons, as its two windows lay them out.
-TSelButton* abilitybutton(QWidget* parent) {
+TSelButton* abilitybutton(QWidget* parent)
+{
     auto* b = makestyled<TSelButton>(parent, "AbilityBtn", {8, 8, 137, 20}, "Use Ability", {11}, Qt::black);
     b->setColor(QColor(0, 128, 0));
     b->setColorBorder(QColor(0, 176, 0));
@@ -104,26 +116,31 @@ TSelButton* abilitybutton(QWidget* parent) {
     return b;
 }
 
-TSquareButton* nextplayerbutton(QWidget* parent) {
+TSquareButton* nextplayerbutton(QWidget* parent)
+{
     auto* b = makestyled<TSquareButton>(parent, "NextPlayerBtn", {8, 40, 161, 33}, "Next Player",
                                         {16, true, false, Face::bookantiqua}, Qt::black);
     b->setColor(QColor(0, 128, 0));
     return b;
 }
 
-TEncartaButton* arrowbutton(QWidget* parent, const char* name, const char* caption, int x) {
-    auto* b = makestyled<TEncartaButton>(parent, name, {x, 80, 33, 22}, caption, {11, false, true, Face::lucidasans}, Qt::black);
+TEncartaButton* arrowbutton(QWidget* parent, const char* name, const char* caption, int x)
+{
+    auto* b = makestyled<TEncartaButton>(parent, name, {x, 80, 33, 22}, caption, {11, false, true, Face::lucidasans},
+                                         Qt::black);
     b->setColor(buttonface);
     return b;
 }
 
-TAOLButton* endturnbutton(QWidget* parent) {
+TAOLButton* endturnbutton(QWidget* parent)
+{
     return makestyled<TAOLButton>(parent, "EndTurnBtn", {200, 8, 121, 33}, "END TURN", {11, true}, Qt::white);
 }
 
 using Look = StyledButton::Look;
 
-TEST_F(Stage, EveryStyleStartsWithItsOwnSizeColoursAndNameAsCaption) {
+TEST_F(Stage, EveryStyleStartsWithItsOwnSizeColoursAndNameAsCaption)
+{
     TSelButton sel(&host, "SelButton1");
     EXPECT_EQ(sel.size(), QSize(105, 20));
     EXPECT_EQ(sel.Caption(), "SelButton1");
@@ -162,7 +179,8 @@ TEST_F(Stage, EveryStyleStartsWithItsOwnSizeColoursAndNameAsCaption) {
     }
 }
 
-TEST_F(Stage, UseAbilityLightsSinksAndSpringsBackInItsGreens) {
+TEST_F(Stage, UseAbilityLightsSinksAndSpringsBackInItsGreens)
+{
     TSelButton* b = abilitybutton(&host);
     int clicks = 0;
     b->onclick([&] { ++clicks; });
@@ -170,7 +188,9 @@ TEST_F(Stage, UseAbilityLightsSinksAndSpringsBackInItsGreens) {
     const QColor green(0, 128, 0), border(0, 176, 0), over(0, 170, 85), down(0, 206, 0);
     // Away from the caption: a point of the fill, and the one-pixel border.
     auto fillof = [&] { return colourat(b, 4, 10); };
-    auto ring = [&] { return std::vector<QColor>{colourat(b, 0, 0), colourat(b, 136, 19), colourat(b, 0, 10), colourat(b, 70, 0)}; };
+    auto ring = [&] {
+        return std::vector<QColor>{colourat(b, 0, 0), colourat(b, 136, 19), colourat(b, 0, 10), colourat(b, 70, 0)};
+    };
     const std::vector<QColor> bordered(4, border);
 
     EXPECT_EQ(fillof(), green);
@@ -201,7 +221,8 @@ TEST_F(Stage, UseAbilityLightsSinksAndSpringsBackInItsGreens) {
     EXPECT_EQ(fillof(), green);
 }
 
-TEST_F(Stage, PressingUseAbilityAndLettingGoElsewhereStaysPressedAndDoesNotClick) {
+TEST_F(Stage, PressingUseAbilityAndLettingGoElsewhereStaysPressedAndDoesNotClick)
+{
     TSelButton* b = abilitybutton(&host);
     std::vector<std::string> events;
     b->onclick([&] { events.push_back("click"); });
@@ -223,7 +244,8 @@ TEST_F(Stage, PressingUseAbilityAndLettingGoElsewhereStaysPressedAndDoesNotClick
     EXPECT_EQ(colourat(b, 4, 10), QColor(0, 128, 0));
 }
 
-TEST_F(Stage, AClickRunsItsEventsInTheWindowSystemsOrder) {
+TEST_F(Stage, AClickRunsItsEventsInTheWindowSystemsOrder)
+{
     TSelButton* b = abilitybutton(&host);
     std::vector<std::string> events;
     auto lookname = [b] {
@@ -251,7 +273,8 @@ TEST_F(Stage, AClickRunsItsEventsInTheWindowSystemsOrder) {
     EXPECT_EQ(events, (std::vector<std::string>{"down in released", "up in released"}));
 }
 
-TEST_F(Stage, SelButtonCaptionsSitWhereTheirAlignmentPutsThemAndMoveWhenPressed) {
+TEST_F(Stage, SelButtonCaptionsSitWhereTheirAlignmentPutsThemAndMoveWhenPressed)
+{
     auto* b = new TSelButton(&host, "Wand");
     b->setGeometry(8, 8, 105, 20);
     b->setTextColor(Qt::black);
@@ -280,20 +303,24 @@ TEST_F(Stage, SelButtonCaptionsSitWhereTheirAlignmentPutsThemAndMoveWhenPressed)
 
     // Nested frames, one per pixel of border width.
     b->setBorderWidth(3);
-    for (int i : {0, 1, 2}) EXPECT_EQ(colourat(b, i, 10), b->ColorBorder()) << i;
+    for (int i : {0, 1, 2})
+        EXPECT_EQ(colourat(b, i, 10), b->ColorBorder()) << i;
     EXPECT_EQ(colourat(b, 3, 10), face);
 }
 
-TEST_F(Stage, NextPlayerHasItsEdgeOnlyAtTheLeftAndBottom) {
+TEST_F(Stage, NextPlayerHasItsEdgeOnlyAtTheLeftAndBottom)
+{
     TSquareButton* b = nextplayerbutton(&host);
     show();
     const QColor green(0, 128, 0);
     const QRect text(2, 0, 159, 31);
 
     // Normal: a 2-pixel black strip on the left and along the bottom, none above or right.
-    for (int x : {0, 1}) EXPECT_EQ(colourat(b, x, 16), QColor(Qt::black)) << x;
+    for (int x : {0, 1})
+        EXPECT_EQ(colourat(b, x, 16), QColor(Qt::black)) << x;
     EXPECT_EQ(colourat(b, 2, 16), green);
-    for (int y : {31, 32}) EXPECT_EQ(colourat(b, 150, y), QColor(Qt::black)) << y;
+    for (int y : {31, 32})
+        EXPECT_EQ(colourat(b, 150, y), QColor(Qt::black)) << y;
     EXPECT_EQ(colourat(b, 150, 30), green);
     EXPECT_EQ(colourat(b, 150, 0), green) << "no strip at the top";
     EXPECT_EQ(colourat(b, 160, 16), green) << "no strip at the right";
@@ -311,7 +338,8 @@ TEST_F(Stage, NextPlayerHasItsEdgeOnlyAtTheLeftAndBottom) {
 
     // Pressed: white strips, the caption stays white and stays put.
     QTest::mousePress(b, Qt::LeftButton, {}, {80, 16});
-    for (int x : {0, 1}) EXPECT_EQ(colourat(b, x, 16), QColor(Qt::white));
+    for (int x : {0, 1})
+        EXPECT_EQ(colourat(b, x, 16), QColor(Qt::white));
     EXPECT_EQ(colourat(b, 150, 32), QColor(Qt::white));
     EXPECT_EQ(colourat(b, 150, 0), green);
     EXPECT_TRUE(shows(b, text, Qt::white));
@@ -327,7 +355,8 @@ TEST_F(Stage, NextPlayerHasItsEdgeOnlyAtTheLeftAndBottom) {
     QTest::mouseRelease(b, Qt::LeftButton, {}, {80, 16});
 }
 
-TEST_F(Stage, EndTurnIsRaisedAndSinksWhenPressed) {
+TEST_F(Stage, EndTurnIsRaisedAndSinksWhenPressed)
+{
     TAOLButton* b = endturnbutton(&host);
     int clicks = 0;
     b->onclick([&] { ++clicks; });
@@ -375,7 +404,8 @@ TEST_F(Stage, EndTurnIsRaisedAndSinksWhenPressed) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(Stage, TheShopArrowsLightWithARaisedEdgeAndSinkWithASunkenOne) {
+TEST_F(Stage, TheShopArrowsLightWithARaisedEdgeAndSinkWithASunkenOne)
+{
     TEncartaButton* b = arrowbutton(&host, "PurchaseBtn", "---->", 8);
     show();
     const QColor gold(216, 190, 10), border(153, 143, 130);
@@ -415,7 +445,8 @@ TEST_F(Stage, TheShopArrowsLightWithARaisedEdgeAndSinkWithASunkenOne) {
     EXPECT_EQ(colourat(b, 2, 2), buttonface);
 }
 
-TEST_F(Stage, ADisabledSellButtonLooksEnabledAndIgnoresTheMouse) {
+TEST_F(Stage, ADisabledSellButtonLooksEnabledAndIgnoresTheMouse)
+{
     TEncartaButton* sell = arrowbutton(&host, "SellBtn", "<----", 100);
     TEncartaButton* twin = arrowbutton(&host, "twin", "<----", 200);
     int sold = 0;
@@ -457,7 +488,8 @@ TEST_F(Stage, ADisabledSellButtonLooksEnabledAndIgnoresTheMouse) {
     EXPECT_EQ(shot(sell), enabledlook);
 }
 
-TEST_F(Stage, PropertiesRepaintInTheNormalLookAndGlyphsShowBesideTheCaption) {
+TEST_F(Stage, PropertiesRepaintInTheNormalLookAndGlyphsShowBesideTheCaption)
+{
     TSelButton* b = abilitybutton(&host);
     auto* plain = arrowbutton(&host, "plain", "go", 100);
     show();

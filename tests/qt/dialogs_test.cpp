@@ -11,7 +11,8 @@
 namespace hexbrawl {
 namespace {
 
-TEST(QtDialogs, OneOkButtonThePlainTextAndTheIconOfItsKind) {
+TEST(QtDialogs, OneOkButtonThePlainTextAndTheIconOfItsKind)
+{
     const std::pair<MessageKind, QMessageBox::Icon> kinds[] = {
         {MessageKind::info, QMessageBox::Information},
         {MessageKind::warning, QMessageBox::Warning},

@@ -7,7 +7,8 @@
 namespace hexbrawl {
 namespace {
 
-TEST(TickPacer, OneTickPerPeriodHoweverLate) {
+TEST(TickPacer, OneTickPerPeriodHoweverLate)
+{
     TickPacer pacer;
     EXPECT_FALSE(pacer.fire(100)) << "disabled at load";
     pacer.setenabled(true, 100);
@@ -26,7 +27,8 @@ TEST(TickPacer, OneTickPerPeriodHoweverLate) {
     EXPECT_FALSE(pacer.fire(500));
 }
 
-TEST(TickPacer, StandsStillInTheBackground) {
+TEST(TickPacer, StandsStillInTheBackground)
+{
     TickPacer pacer;
     pacer.setenabled(true, 0);
     EXPECT_TRUE(pacer.fire(25));
@@ -47,11 +49,17 @@ TEST(TickPacer, StandsStillInTheBackground) {
     EXPECT_TRUE(pacer.fire(7025));
 }
 
-TEST(QtGameTimer, SleepsWhenNotNeededAndTicksOncePerWake) {
+TEST(QtGameTimer, SleepsWhenNotNeededAndTicksOncePerWake)
+{
     std::int64_t now = 0;
     int ticks = 0;
     std::int64_t stall = 0;
-    QtGameTimer timer([&] { ++ticks; now += stall; }, [&] { return now; });
+    QtGameTimer timer(
+        [&] {
+            ++ticks;
+            now += stall;
+        },
+        [&] { return now; });
     timer.setapplicationactive(true);
     EXPECT_FALSE(timer.armed()) << "disabled at load";
 

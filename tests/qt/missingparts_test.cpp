@@ -49,7 +49,8 @@ struct MissingParts : testing::Test {
 
     MissingParts() { window.show(); }
     void click(Control c) { QTest::mouseClick(window.control(c), Qt::LeftButton); }
-    void pick(Control c, const QString& item) {
+    void pick(Control c, const QString& item)
+    {
         auto* combo = dynamic_cast<QComboBox*>(window.control(c));
         ASSERT_NE(combo, nullptr);
         const int index = combo->findText(item);
@@ -57,15 +58,19 @@ struct MissingParts : testing::Test {
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     }
-    bool errors() const {
+    bool errors() const
+    {
         for (const auto& [kind, text] : boxes.shown)
-            if (kind == MessageKind::error) return true;
+            if (kind == MessageKind::error)
+                return true;
         return false;
     }
 };
 
-TEST_F(MissingParts, AMatchPlaysWithTheProgramsOwnSoundPortWhateverTheAudio) {
-    if (QMediaDevices::audioOutputs().isEmpty()) std::printf("(no audio output here: the game must play silently)\n");
+TEST_F(MissingParts, AMatchPlaysWithTheProgramsOwnSoundPortWhateverTheAudio)
+{
+    if (QMediaDevices::audioOutputs().isEmpty())
+        std::printf("(no audio output here: the game must play silently)\n");
     click(Control::TitleImage);
     QTest::keyClicks(window.control(Control::PlayerNameEd), "Alma");
     pick(Control::PictureBox, "wizard3");
@@ -91,14 +96,16 @@ TEST_F(MissingParts, AMatchPlaysWithTheProgramsOwnSoundPortWhateverTheAudio) {
     QTest::mouseClick(window.arena(), Qt::LeftButton, {},
                       QPoint(static_cast<int>(w.x) + 10, static_cast<int>(w.y) + 20));
     ASSERT_EQ(f.inplaycount, 1);
-    for (int i = 0; i < 40; ++i) window.tick();
+    for (int i = 0; i < 40; ++i)
+        window.tick();
     EXPECT_EQ(f.frames, 40u);
     EXPECT_FALSE(errors());
     window.close();
     EXPECT_EQ(boxes.shown.back().second, "And the scores are: Alma with 0 kills.");
 }
 
-TEST_F(MissingParts, WithoutTheGamesFacesTheWindowStillDrawsEveryPart) {
+TEST_F(MissingParts, WithoutTheGamesFacesTheWindowStillDrawsEveryPart)
+{
     // Run by ctest with an empty font configuration, none of the faces may be found,
     // or that run would prove nothing.
     bool found = false;
@@ -110,7 +117,8 @@ TEST_F(MissingParts, WithoutTheGamesFacesTheWindowStillDrawsEveryPart) {
     if (qEnvironmentVariableIsSet("HEXBRAWL_EXPECT_NO_FONTS")) {
         EXPECT_FALSE(found) << "the fonts are still there";
     }
-    if (!found) std::printf("(none of the game's faces is installed here)\n");
+    if (!found)
+        std::printf("(none of the game's faces is installed here)\n");
 
     // Title, editor and a match, each grabbed whole: every label, list and button paints.
     QImage shot = window.grab().toImage();

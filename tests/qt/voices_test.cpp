@@ -16,7 +16,8 @@ struct FakeVoices {
     int made = 0;
     std::vector<std::pair<std::string, int>> restarts;  // clip, voice number in order of making
 
-    VoiceBank::Factory factory() {
+    VoiceBank::Factory factory()
+    {
         return [this](const WaveEntry& wave) -> std::unique_ptr<Voice> {
             struct V final : Voice {
                 FakeVoices* owner;
@@ -31,12 +32,14 @@ struct FakeVoices {
             return voice;
         };
     }
-    VoiceBank::Clock clock() {
+    VoiceBank::Clock clock()
+    {
         return [this] { return now; };
     }
 };
 
-TEST(VoiceBank, AFinishedVoiceIsReusedAndABusyOneIsNot) {
+TEST(VoiceBank, AFinishedVoiceIsReusedAndABusyOneIsNot)
+{
     FakeVoices fake;
     VoiceBank bank(fake.factory(), fake.clock());
     const WaveEntry& click = findwave("click");  // 0.03 s
@@ -65,24 +68,28 @@ TEST(VoiceBank, AFinishedVoiceIsReusedAndABusyOneIsNot) {
     EXPECT_EQ(bank.voicecount(click), 2u);
 
     // Every play restarts exactly the voice chosen, once.
-    std::vector<std::pair<std::string, int>> expected{{"click", 0}, {"click", 1}, {"click", 0}, {"click", 1}, {"click", 0}};
+    std::vector<std::pair<std::string, int>> expected{
+        {"click", 0}, {"click", 1}, {"click", 0}, {"click", 1}, {"click", 0}};
     EXPECT_EQ(fake.restarts, expected);
 }
 
-TEST(VoiceBank, ClipsKeepSeparateVoicesAndOverlapWithoutLimit) {
+TEST(VoiceBank, ClipsKeepSeparateVoicesAndOverlapWithoutLimit)
+{
     FakeVoices fake;
     VoiceBank bank(fake.factory(), fake.clock());
     const WaveEntry& step = findwave("step");
     const WaveEntry& fire = findwave("fire");
 
-    for (int i = 0; i < 30; ++i) EXPECT_EQ(bank.play(step), static_cast<std::size_t>(i));
+    for (int i = 0; i < 30; ++i)
+        EXPECT_EQ(bank.play(step), static_cast<std::size_t>(i));
     EXPECT_EQ(bank.play(fire), 0u);
     EXPECT_EQ(bank.voicecount(step), 30u);
     EXPECT_EQ(bank.voicecount(fire), 1u);
     EXPECT_EQ(fake.made, 31);
 }
 
-TEST(QtSound, LoadsEveryClipOnceAndIsSilentWithoutOutput) {
+TEST(QtSound, LoadsEveryClipOnceAndIsSilentWithoutOutput)
+{
     FakeVoices fake;
     QtSound sound(fake.factory(), fake.clock());
     EXPECT_FALSE(sound.silent());
@@ -100,7 +107,8 @@ TEST(QtSound, LoadsEveryClipOnceAndIsSilentWithoutOutput) {
     EXPECT_EQ(fake.made, wavecount);
 }
 
-TEST(QtSound, EveryClipIsBuiltIntoTheProgram) {
+TEST(QtSound, EveryClipIsBuiltIntoTheProgram)
+{
     for (const WaveEntry& wave : waves()) {
         QUrl url = clipurl(wave);
         ASSERT_EQ(url.scheme(), "qrc");

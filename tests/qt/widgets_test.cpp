@@ -24,44 +24,53 @@ namespace {
 
 QImage shot(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-bool shows(const QImage& image, QRect area, QColor colour) {
+bool shows(const QImage& image, QRect area, QColor colour)
+{
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == colour) return true;
+            if (image.pixelColor(x, y) == colour)
+                return true;
     return false;
 }
 
 // Whether some pixel of the area is yellowish: rotated captions are smoothed all over.
-bool showsyellow(const QImage& image, QRect area) {
+bool showsyellow(const QImage& image, QRect area)
+{
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
             QColor c = image.pixelColor(x, y);
-            if (c.red() > 160 && c.green() > 160 && c.blue() < 60) return true;
+            if (c.red() > 160 && c.green() > 160 && c.blue() < 60)
+                return true;
         }
     return false;
 }
 
 // The smallest rectangle holding every pixel that is not `background`.
-QRect inkbox(const QImage& image, QRect area, QColor background) {
+QRect inkbox(const QImage& image, QRect area, QColor background)
+{
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) != background) box |= QRect(x, y, 1, 1);
+            if (image.pixelColor(x, y) != background)
+                box |= QRect(x, y, 1, 1);
     return box;
 }
 
-TEST(PieGauge, FillsClockwiseFromTwelveAndShowsProgressClampedIntoZeroToHundred) {
+TEST(PieGauge, FillsClockwiseFromTwelveAndShowsProgressClampedIntoZeroToHundred)
+{
     const QColor grey(218, 218, 218), black(Qt::black);
     PieGauge pie(nullptr, grey);
     pie.resize(65, 65);
     // Points well inside the disc, one in each quarter, and left and right of the middle.
-    const QPoint topright(44, 18), bottomright(44, 46), bottomleft(20, 46), topleft(20, 18), right(50, 33), left(14, 33);
+    const QPoint topright(44, 18), bottomright(44, 46), bottomleft(20, 46), topleft(20, 18), right(50, 33),
+        left(14, 33);
     auto at = [&](int progress, QPoint p) {
         pie.setprogress(progress);
         return shot(&pie).pixelColor(p);
     };
 
-    for (QPoint p : {topright, bottomright, bottomleft, topleft}) EXPECT_EQ(at(0, p), black);
+    for (QPoint p : {topright, bottomright, bottomleft, topleft})
+        EXPECT_EQ(at(0, p), black);
     EXPECT_EQ(at(25, topright), grey);
     EXPECT_EQ(at(25, bottomright), black);
     EXPECT_EQ(at(50, right), grey);
@@ -70,7 +79,8 @@ TEST(PieGauge, FillsClockwiseFromTwelveAndShowsProgressClampedIntoZeroToHundred)
     EXPECT_EQ(at(50, topleft), black);
     EXPECT_EQ(at(75, bottomleft), grey);
     EXPECT_EQ(at(75, topleft), black);
-    for (QPoint p : {topright, bottomright, bottomleft, topleft}) EXPECT_EQ(at(100, p), grey);
+    for (QPoint p : {topright, bottomright, bottomleft, topleft})
+        EXPECT_EQ(at(100, p), grey);
 
     // Beyond the range the gauge keeps what it was given and draws the nearest end.
     pie.setprogress(100);
@@ -85,7 +95,8 @@ TEST(PieGauge, FillsClockwiseFromTwelveAndShowsProgressClampedIntoZeroToHundred)
     EXPECT_EQ(shot(&pie), empty);
 }
 
-TEST(BarGauge, WritesTheWholePercentageAcrossABarOfTheSameShare) {
+TEST(BarGauge, WritesTheWholePercentageAcrossABarOfTheSameShare)
+{
     const QColor blue(0, 0, 255), white(Qt::white);
     BarGauge bar(nullptr, blue);
     bar.resize(257, 25);
@@ -119,7 +130,8 @@ TEST(BarGauge, WritesTheWholePercentageAcrossABarOfTheSameShare) {
     EXPECT_EQ(shot(&bar).pixelColor(3, 3), white);
 }
 
-TEST(PageTabs, TabsStandOnTheLeftWithBottomUpCaptionsAndReportPresses) {
+TEST(PageTabs, TabsStandOnTheLeftWithBottomUpCaptionsAndReportPresses)
+{
     PageTabs tabs(nullptr, {"Ranged", "Block", "Reflect", "Teleport"}, 50, 16);
     tabs.resize(tabs.sizeHint());
     EXPECT_EQ(tabs.size(), QSize(19, 205));
@@ -158,7 +170,8 @@ TEST(PageTabs, TabsStandOnTheLeftWithBottomUpCaptionsAndReportPresses) {
     EXPECT_TRUE(showsyellow(shot(&tabs), tabs.tabrect(3)));
 }
 
-TEST(GlowLabel, PlainTextWithADarkOutlineThatStopsWithAnEllipsis) {
+TEST(GlowLabel, PlainTextWithADarkOutlineThatStopsWithAnEllipsis)
+{
     const QColor orange(0xFF, 0x80, 0x00), outline(0x1C, 0x10, 0x04), grey(0xB6, 0xB6, 0xB6);
     QWidget host;
     QPalette palette = host.palette();
@@ -213,7 +226,8 @@ TEST(GlowLabel, PlainTextWithADarkOutlineThatStopsWithAnEllipsis) {
     EXPECT_FALSE(shows(shot(plain), plain->rect(), Qt::red));
 }
 
-TEST(ToolWindow, TheCaptionIsCutWithAnEllipsisWhenItDoesNotFit) {
+TEST(ToolWindow, TheCaptionIsCutWithAnEllipsisWhenItDoesNotFit)
+{
     ToolWindow window(nullptr, "Stats Editor");
     window.resize(593, 537);
     EXPECT_EQ(window.showncaption(), "Stats Editor");
@@ -223,17 +237,22 @@ TEST(ToolWindow, TheCaptionIsCutWithAnEllipsisWhenItDoesNotFit) {
     EXPECT_LT(shown.size(), 12);
 }
 
-TEST(Fonts, EachFaceFindsItsSubstituteAndFallsBackWithoutOne) {
+TEST(Fonts, EachFaceFindsItsSubstituteAndFallsBackWithoutOne)
+{
     // Where the set-up script has run, every face is met by its chosen substitute.
-    const std::pair<Face, const char*> chosen[] = {
-        {Face::arial, "Liberation Sans"}, {Face::bookantiqua, "P052"}, {Face::lucidasans, "DejaVu Sans"}, {Face::chancery, "Z003"}};
+    const std::pair<Face, const char*> chosen[] = {{Face::arial, "Liberation Sans"},
+                                                   {Face::bookantiqua, "P052"},
+                                                   {Face::lucidasans, "DejaVu Sans"},
+                                                   {Face::chancery, "Z003"}};
     for (auto [face, family] : chosen) {
         QFont font = gamefont(face, 16, true);
         EXPECT_EQ(font.pixelSize(), 16);
         EXPECT_TRUE(font.bold());
         // A family with faces from two foundries is reported with the foundry: "P052 [urw]".
-        if (QFontDatabase::hasFamily(family)) EXPECT_TRUE(QFontInfo(font).family().startsWith(family)) << family;
-        else std::printf("(%s is not installed here)\n", family);
+        if (QFontDatabase::hasFamily(family))
+            EXPECT_TRUE(QFontInfo(font).family().startsWith(family)) << family;
+        else
+            std::printf("(%s is not installed here)\n", family);
     }
 
     // None of the families installed: a font of the same kind all the same, that draws.

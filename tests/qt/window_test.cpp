@@ -3,11 +3,11 @@
 // and message boxes, sound and timer replaced so that nothing blocks or waits.
 #include "ui/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QAbstractButton>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -56,17 +56,25 @@ class Window : public testing::Test {
 protected:
     Window() : window(MainWindow::Setup{{}, {}, &sound, &dialogs, &timer, &clock}) { window.show(); }
 
-    template <typename W> W* widget(Control c) { return dynamic_cast<W*>(window.control(c)); }
+    template <typename W>
+    W* widget(Control c)
+    {
+        return dynamic_cast<W*>(window.control(c));
+    }
     QLabel* label(const char* name) { return window.findChild<QLabel*>(name); }
     QRgb pixel(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p); }
 
-    void typeinto(Control c, const QString& text) {
+    void typeinto(Control c, const QString& text)
+    {
         QWidget* w = window.control(c);
-        if (auto* combo = qobject_cast<QComboBox*>(w)) w = combo->lineEdit();
-        if (auto* spin = dynamic_cast<SpinEdit*>(w)) w = spin->edit();
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            w = combo->lineEdit();
+        if (auto* spin = dynamic_cast<SpinEdit*>(w))
+            w = spin->edit();
         QTest::keyClicks(w, text);
     }
-    void pick(Control c, const QString& item) {
+    void pick(Control c, const QString& item)
+    {
         auto* combo = widget<QComboBox>(c);
         int index = combo->findText(item);
         ASSERT_GE(index, 0) << item.toStdString();
@@ -82,7 +90,8 @@ protected:
     MainWindow window;
 };
 
-TEST_F(Window, OpensFixedAndBlackWithTheTitleOverTheArena) {
+TEST_F(Window, OpensFixedAndBlackWithTheTitleOverTheArena)
+{
     // Every control a player acts on is a widget of that name.
     for (int i = 0; i < controlcount; ++i) {
         const auto c = static_cast<Control>(i);
@@ -111,7 +120,8 @@ TEST_F(Window, OpensFixedAndBlackWithTheTitleOverTheArena) {
     EXPECT_EQ(window.findChild<QListWidget*>("SpellPicker")->geometry(), QRect(8, 248, 137, 209));
 }
 
-TEST_F(Window, TheTitleClickOpensTheEditorFilledByStartUp) {
+TEST_F(Window, TheTitleClickOpensTheEditorFilledByStartUp)
+{
     QTest::mouseClick(window.title(), Qt::LeftButton, {}, QPoint(300, 300));
     EXPECT_FALSE(window.title()->isVisible());
     EXPECT_TRUE(window.arena()->isVisible());
@@ -130,7 +140,8 @@ TEST_F(Window, TheTitleClickOpensTheEditorFilledByStartUp) {
     EXPECT_EQ(window.control(Control::NextPlayerBtn)->geometry(), QRect(232, 472, 161, 33));
     EXPECT_EQ(window.control(Control::Yourlist)->parentWidget(), client);
     EXPECT_EQ(window.findChild<GradientPanel*>("topbevel")->geometry(), QRect(0, 0, client->width(), 105));
-    EXPECT_EQ(window.findChild<GradientPanel*>("lowerbevel")->geometry(), QRect(0, 105, client->width(), client->height() - 105));
+    EXPECT_EQ(window.findChild<GradientPanel*>("lowerbevel")->geometry(),
+              QRect(0, 105, client->width(), client->height() - 105));
 
     const Controls& c = window.form().controls;
     auto* shop = widget<QListWidget>(Control::PurchaseList);
@@ -150,7 +161,8 @@ TEST_F(Window, TheTitleClickOpensTheEditorFilledByStartUp) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(Window, TheFiveButtonsAreTheGamesOwnStylesAsItLaysThemOut) {
+TEST_F(Window, TheFiveButtonsAreTheGamesOwnStylesAsItLaysThemOut)
+{
     auto* ability = widget<TSelButton>(Control::AbilityBtn);
     ASSERT_NE(ability, nullptr);
     EXPECT_EQ(ability->geometry(), QRect(8, 464, 137, 20));
@@ -201,7 +213,8 @@ TEST_F(Window, TheFiveButtonsAreTheGamesOwnStylesAsItLaysThemOut) {
     EXPECT_EQ(next->BorderWidth(), 2);
 }
 
-TEST_F(Window, TheEditorsLabelsAreOrangeWithADarkOutlineOnTheGreyBevel) {
+TEST_F(Window, TheEditorsLabelsAreOrangeWithADarkOutlineOnTheGreyBevel)
+{
     click(Control::TitleImage);
     const QColor orange(0xFF, 0x80, 0x00);
     for (const char* name : {"glLabel9", "glLabel3", "glLabel4", "glLabel7", "glLabel5"}) {
@@ -212,8 +225,10 @@ TEST_F(Window, TheEditorsLabelsAreOrangeWithADarkOutlineOnTheGreyBevel) {
         EXPECT_EQ(l->font().pixelSize(), std::string(name) == "glLabel5" ? 19 : 11) << name;
     }
     // Read back from the screen: the text, its outline, and the bevel behind it.
-    QImage shot = window.grab(window.findChild<GlowLabel*>("glLabel3")->geometry().translated(
-                                  window.editor()->client()->mapTo(&window, QPoint())))
+    QImage shot = window
+                      .grab(window.findChild<GlowLabel*>("glLabel3")
+                                ->geometry()
+                                .translated(window.editor()->client()->mapTo(&window, QPoint())))
                       .toImage();
     bool text = false, outline = false;
     for (int y = 0; y < shot.height(); ++y)
@@ -229,7 +244,8 @@ TEST_F(Window, TheEditorsLabelsAreOrangeWithADarkOutlineOnTheGreyBevel) {
     EXPECT_EQ(dynamic_cast<GlowLabel*>(points)->colour(), QColor(Qt::red));
 }
 
-TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
+TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack)
+{
     click(Control::TitleImage);
     const Controls& c = window.form().controls;
     TForm1& form = window.form();
@@ -288,7 +304,8 @@ TEST_F(Window, EditsReachTheGameAndItsAnswersComeBack) {
     EXPECT_FALSE(c.SellBtn.enabled);
 }
 
-TEST_F(Window, AMatchRunsThroughTheWindow) {
+TEST_F(Window, AMatchRunsThroughTheWindow)
+{
     click(Control::TitleImage);
     typeinto(Control::PlayerNameEd, "<b>x</b>");
     pick(Control::PictureBox, "wizard1");
@@ -328,7 +345,8 @@ TEST_F(Window, AMatchRunsThroughTheWindow) {
 
 // A person alone: one wizard of their own, the second handed to the computer with
 // the editor's check box, and a whole round played in the window.
-TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer) {
+TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer)
+{
     click(Control::TitleImage);
     auto* box = widget<CheckBox>(Control::ComputerBox);
     ASSERT_NE(box, nullptr);
@@ -356,7 +374,8 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer) {
 
     // The computer builds its wizard one step at a time, then the match begins.
     int periods = 0;
-    for (; periods < 2000 && !window.form().matchrunning; ++periods) window.tick();
+    for (; periods < 2000 && !window.form().matchrunning; ++periods)
+        window.tick();
     ASSERT_TRUE(window.form().matchrunning);
     EXPECT_GT(periods, 5 * computer::fastest) << "its steps are paced";
     EXPECT_FALSE(window.form().players[2].name.empty());
@@ -373,7 +392,8 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer) {
     EXPECT_TRUE(window.editor()->isVisible());
 }
 
-TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName) {
+TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName)
+{
     TForm1& form = window.form();
     form.playercount = 2;
     form.players[2].name = "B";
@@ -390,7 +410,8 @@ TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName) {
 }
 
 // Presses sent by hand: the test decides every position, nothing depends on a cursor.
-void drag(QWidget* widget, QPoint from, QPoint to) {
+void drag(QWidget* widget, QPoint from, QPoint to)
+{
     auto send = [widget](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
         QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                           buttons, Qt::NoModifier);
@@ -401,7 +422,8 @@ void drag(QWidget* widget, QPoint from, QPoint to) {
     send(QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
-TEST_F(Window, TheEditorMovesAndResizesInsideTheWindow) {
+TEST_F(Window, TheEditorMovesAndResizesInsideTheWindow)
+{
     click(Control::TitleImage);
     ToolWindow* editor = window.editor();
 
@@ -435,7 +457,8 @@ TEST_F(Window, TheEditorMovesAndResizesInsideTheWindow) {
     EXPECT_TRUE(editor->isAncestorOf(window.childAt(middle)) || window.childAt(middle) == editor);
 }
 
-TEST(Display, WithoutADisplayOneClearLine) {
+TEST(Display, WithoutADisplayOneClearLine)
+{
     auto environment = [](std::map<std::string, std::string> vars) {
         return [vars = std::move(vars)](const char* name) -> const char* {
             auto found = vars.find(name);
@@ -453,7 +476,8 @@ TEST(Display, WithoutADisplayOneClearLine) {
     EXPECT_FALSE(missingdisplay(environment({{"QT_QPA_PLATFORM", "offscreen"}}), "hexbrawl"));
 }
 
-TEST(ArenaView, ShowsTheLastFlippedFrameAndReportsPresses) {
+TEST(ArenaView, ShowsTheLastFlippedFrameAndReportsPresses)
+{
     ArenaView view(nullptr, 750, 750);
     view.resize(750, 750);
     std::vector<std::uint32_t> frame(750 * 750, 0xFF000000u);

@@ -18,8 +18,8 @@ int main(int argc, char** argv)
     std::printf("The spells of seed %u\n", seed);
     for (const hexbrawl::KindFacts& kind : hexbrawl::kinds) {
         const int page = hexbrawl::pageof(kind.kind);
-        std::printf("\n== %.*s ==\n%-5s %-40s %5s %5s %6s %6s %9s\n", static_cast<int>(kind.tab.size()), kind.tab.data(),
-                    "Level", "Name", "Price", "Walk", "Range", "Aim", "Effect");
+        std::printf("\n== %.*s ==\n%-5s %-40s %5s %5s %6s %6s %9s\n", static_cast<int>(kind.tab.size()),
+                    kind.tab.data(), "Level", "Name", "Price", "Walk", "Range", "Aim", "Effect");
         for (int i = 0; i < hexbrawl::pagesize; ++i) {
             const hexbrawl::Tability& a = catalog[page * hexbrawl::pagesize + i];
             std::printf("%-5d %-40s %5d %5d %6d %6d %4d..%-4d\n", a.level, a.name.c_str(), 3 * a.level, a.walkcost,

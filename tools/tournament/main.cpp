@@ -44,7 +44,7 @@ struct Quiet final : Dialogs, Clock, GameTimer {
 
 struct Figures {
     std::vector<double> decisions;  // microseconds of the computer's steps in matches
-    std::vector<int> turns;         // per round that ended
+    std::vector<int> turns;  // per round that ended
     int won = 0, ended = 0, rounds = 0;
 };
 
@@ -87,13 +87,12 @@ public:
             const Tplayer& w = form_->players[form_->currentplayer];
             std::printf("  turn %d: %s (%.0f,%.0f) hp %d walk %d: %s %d %d,%d  (in play %d, mode %d)\n", quiet_.turns,
                         w.name.c_str(), w.x, w.y, w.hp, w.walk,
-                        step->control ? std::string(controlname(*step->control)).c_str() : "press", step->row,
-                        step->x, step->y, form_->inplaycount, static_cast<int>(form_->mode));
+                        step->control ? std::string(controlname(*step->control)).c_str() : "press", step->row, step->x,
+                        step->y, form_->inplaycount, static_cast<int>(form_->mode));
         }
         if (step)
             act(*step);
-        if (other && form_->matchrunning && form_->currentplayer == otherseat &&
-            form_->players[otherseat].hp > 0)
+        if (other && form_->matchrunning && form_->currentplayer == otherseat && form_->players[otherseat].hp > 0)
             if (const std::optional<Action> move = other->next(*form_))
                 act(*move);
     }
@@ -230,7 +229,8 @@ double quantile(std::vector<double> v, double q)
     if (v.empty())
         return 0;
     std::sort(v.begin(), v.end());
-    return v[static_cast<std::size_t>(std::min<double>(double(v.size() - 1), std::floor(q * double(v.size() - 1) + 0.5)))];
+    return v[static_cast<std::size_t>(
+        std::min<double>(double(v.size() - 1), std::floor(q * double(v.size() - 1) + 0.5)))];
 }
 
 void report(const char* name, const Figures& f)
@@ -287,7 +287,7 @@ int main(int argc, char** argv)
     std::printf("tournament random %d of %d\n", random.won, random.rounds);
     std::printf("tournament simple %d of %d\n", simple.won, simple.rounds);
     std::printf("tournament ffa %d of %d within %d turns\n", ffa.ended, ffa.rounds, turnlimit);
-    const bool met = 100 * random.won >= 95 * random.rounds && 100 * simple.won >= 75 * simple.rounds &&
-                     ffa.ended == ffa.rounds;
+    const bool met =
+        100 * random.won >= 95 * random.rounds && 100 * simple.won >= 75 * simple.rounds && ffa.ended == ffa.rounds;
     return check && !met ? 1 : 0;
 }

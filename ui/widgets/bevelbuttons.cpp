@@ -17,23 +17,27 @@ const QColor ink(0xFF, 0x98, 0x30);
 const QColor disabledink(0x80, 0x80, 0x80);
 }  // namespace
 
-BevelButton::BevelButton(QWidget* parent, QSize hint) : QAbstractButton(parent), hint_(hint) {
+BevelButton::BevelButton(QWidget* parent, QSize hint) : QAbstractButton(parent), hint_(hint)
+{
     setFocusPolicy(Qt::NoFocus);
 }
 
-void BevelButton::enterEvent(QEnterEvent* event) {
+void BevelButton::enterEvent(QEnterEvent* event)
+{
     over_ = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
-void BevelButton::leaveEvent(QEvent* event) {
+void BevelButton::leaveEvent(QEvent* event)
+{
     over_ = false;
     update();
     QAbstractButton::leaveEvent(event);
 }
 
-void BevelButton::paintEvent(QPaintEvent*) {
+void BevelButton::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     const int w = width(), h = height();
     const bool down = isDown();
@@ -45,19 +49,23 @@ void BevelButton::paintEvent(QPaintEvent*) {
     painter.fillRect(0, h - 1, w, 1, bottomright);
     painter.fillRect(w - 1, 0, 1, h, bottomright);
     QRectF box = QRectF(rect()).adjusted(2, 2, -2, -2);
-    if (down) box.translate(1, 1);
+    if (down)
+        box.translate(1, 1);
     painter.setRenderHint(QPainter::Antialiasing);
     drawglyph(painter, box, isEnabled() ? ink : disabledink);
 }
 
 ArrowButton::ArrowButton(QWidget* parent, Qt::ArrowType direction)
-    : BevelButton(parent, {15, 11}), direction_(direction) {}
+    : BevelButton(parent, {15, 11}), direction_(direction)
+{}
 
-void ArrowButton::drawglyph(QPainter& painter, QRectF box, QColor colour) const {
+void ArrowButton::drawglyph(QPainter& painter, QRectF box, QColor colour) const
+{
     // A small triangle, 7 wide and 4 high, in the middle of the box.
     QPointF c = box.center();
     double half = 3.5, rise = direction_ == Qt::UpArrow ? -2 : 2;
-    QPolygonF triangle{QPointF(c.x() - half, c.y() - rise), QPointF(c.x() + half, c.y() - rise), QPointF(c.x(), c.y() + rise)};
+    QPolygonF triangle{QPointF(c.x() - half, c.y() - rise), QPointF(c.x() + half, c.y() - rise),
+                       QPointF(c.x(), c.y() + rise)};
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawPolygon(triangle);
@@ -65,7 +73,8 @@ void ArrowButton::drawglyph(QPainter& painter, QRectF box, QColor colour) const 
 
 SpeakerButton::SpeakerButton(QWidget* parent) : BevelButton(parent, {23, 22}) {}
 
-void SpeakerButton::drawglyph(QPainter& painter, QRectF box, QColor colour) const {
+void SpeakerButton::drawglyph(QPainter& painter, QRectF box, QColor colour) const
+{
     // The speaker's box and cone on the left half, two arcs of sound on the right.
     const double s = std::min(box.width(), box.height());
     QPointF o(box.center().x() - s / 2, box.center().y() - s / 2);

@@ -9,24 +9,29 @@
 namespace hexbrawl::ui {
 
 CheckBox::CheckBox(QWidget* parent, const QString& caption, QColor colour, QColor outline)
-    : QAbstractButton(parent), colour_(colour), outline_(outline) {
+    : QAbstractButton(parent), colour_(colour), outline_(outline)
+{
     setText(caption);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
 }
 
-void CheckBox::setticked(bool ticked) {
-    if (ticked_ == ticked) return;
+void CheckBox::setticked(bool ticked)
+{
+    if (ticked_ == ticked)
+        return;
     ticked_ = ticked;
     update();
 }
 
-QSize CheckBox::sizeHint() const {
+QSize CheckBox::sizeHint() const
+{
     const QFontMetrics metrics(font());
     return {well + 5 + metrics.horizontalAdvance(text()) + 2, std::max(well + 2, metrics.height() + 2)};
 }
 
-void CheckBox::paintEvent(QPaintEvent*) {
+void CheckBox::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     const int top = (height() - well) / 2;
@@ -52,12 +57,14 @@ void CheckBox::paintEvent(QPaintEvent*) {
     drawoutlined(painter, x, baseline, text(), colour_, outline_);
 }
 
-void CheckBox::enterEvent(QEnterEvent*) {
+void CheckBox::enterEvent(QEnterEvent*)
+{
     over_ = true;
     update();
 }
 
-void CheckBox::leaveEvent(QEvent*) {
+void CheckBox::leaveEvent(QEvent*)
+{
     over_ = false;
     update();
 }

@@ -32,7 +32,8 @@ const QColor ink(0xFF, 0x98, 0x30);
 const QColor highlight(0x9C, 0x4A, 0x00);
 
 // The bronze of buttons, bevels and the selection, shared by every palette here.
-void metalcolours(QPalette& palette, QPalette::ColorGroup group) {
+void metalcolours(QPalette& palette, QPalette::ColorGroup group)
+{
     palette.setColor(group, QPalette::Button, metal);
     palette.setColor(group, QPalette::ButtonText, ink);
     palette.setColor(group, QPalette::Light, metallight);
@@ -44,7 +45,8 @@ void metalcolours(QPalette& palette, QPalette::ColorGroup group) {
     palette.setColor(group, QPalette::HighlightedText, Qt::white);
 }
 
-void themed(QWidget* widget, QColor text, QColor base) {
+void themed(QWidget* widget, QColor text, QColor base)
+{
     QPalette palette = widget->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Text, text);
@@ -61,13 +63,15 @@ void themed(QWidget* widget, QColor text, QColor base) {
 }
 
 // A one-pixel bronze frame around the typing wells.
-const QString fieldframe = QStringLiteral(
-    "QLineEdit { border: 1px solid #7A6040; background: black; color: yellow; padding: 0px 2px;"
-    " selection-background-color: #9C4A00; selection-color: white; }"
-    "QLineEdit:disabled { color: #9F9F00; border-color: #505050; }");
+const QString fieldframe =
+    QStringLiteral("QLineEdit { border: 1px solid #7A6040; background: black; color: yellow; padding: 0px 2px;"
+                   " selection-background-color: #9C4A00; selection-color: white; }"
+                   "QLineEdit:disabled { color: #9F9F00; border-color: #505050; }");
 
 // A new child of `parent` in its place.
-template <typename Widget, typename... Args> Widget* placed(QWidget* parent, QRect place, Args&&... args) {
+template <typename Widget, typename... Args>
+Widget* placed(QWidget* parent, QRect place, Args&&... args)
+{
     auto* widget = new Widget(parent, std::forward<Args>(args)...);
     widget->setGeometry(place);
     return widget;
@@ -75,7 +79,8 @@ template <typename Widget, typename... Args> Widget* placed(QWidget* parent, QRe
 
 }  // namespace
 
-QPalette stonepalette() {
+QPalette stonepalette()
+{
     QPalette palette;
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Window, QColor(0x2A, 0x2A, 0x2A));
@@ -90,20 +95,23 @@ QPalette stonepalette() {
     return palette;
 }
 
-GlowLabel* makelabel(QWidget* parent, QPoint at, const QString& text, QColor colour, Font font, QColor outline) {
+GlowLabel* makelabel(QWidget* parent, QPoint at, const QString& text, QColor colour, Font font, QColor outline)
+{
     auto* label = new GlowLabel(parent, colour);
     label->setFont(font.qfont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    if (outline.isValid()) label->setoutline(outline);
+    if (outline.isValid())
+        label->setoutline(outline);
     label->setText(text);
     label->move(at - QPoint(label->inset(), label->inset()));
     label->adjustSize();
     return label;
 }
 
-QLineEdit* makeedit(QWidget* parent, QRect place) {
+QLineEdit* makeedit(QWidget* parent, QRect place)
+{
     auto* edit = new QLineEdit(parent);
     edit->setFont(Font{}.qfont());
     themed(edit, typed, well);
@@ -112,7 +120,8 @@ QLineEdit* makeedit(QWidget* parent, QRect place) {
     return edit;
 }
 
-SpinEdit* makespin(QWidget* parent, QRect place, int lo, int hi, const QString& text) {
+SpinEdit* makespin(QWidget* parent, QRect place, int lo, int hi, const QString& text)
+{
     auto* spin = new SpinEdit(parent, lo, hi);
     spin->edit()->setFont(Font{}.qfont());
     themed(spin, typed, well);
@@ -122,7 +131,8 @@ SpinEdit* makespin(QWidget* parent, QRect place, int lo, int hi, const QString& 
     return spin;
 }
 
-QComboBox* makecombo(QWidget* parent, QRect place) {
+QComboBox* makecombo(QWidget* parent, QRect place)
+{
     auto* combo = new QComboBox(parent);
     combo->setFont(Font{}.qfont());
     combo->setEditable(true);
@@ -134,7 +144,8 @@ QComboBox* makecombo(QWidget* parent, QRect place) {
     return combo;
 }
 
-QListWidget* makelist(QWidget* parent, QRect place, QColor text, Font font, int rowheight) {
+QListWidget* makelist(QWidget* parent, QRect place, QColor text, Font font, int rowheight)
+{
     auto* list = new QListWidget(parent);
     list->setFont(font.qfont());
     themed(list, text, Qt::black);
@@ -143,12 +154,14 @@ QListWidget* makelist(QWidget* parent, QRect place, QColor text, Font font, int 
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
-    if (rowheight > 0) list->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; }").arg(rowheight));
+    if (rowheight > 0)
+        list->setStyleSheet(QStringLiteral("QListWidget::item { height: %1px; }").arg(rowheight));
     list->setGeometry(place);
     return list;
 }
 
-QPlainTextEdit* makememo(QWidget* parent, QRect place, QColor text, Font font, const QString& initial) {
+QPlainTextEdit* makememo(QWidget* parent, QRect place, QColor text, Font font, const QString& initial)
+{
     auto* memo = new QPlainTextEdit(parent);
     memo->setReadOnly(true);
     memo->setFont(font.qfont());
@@ -165,34 +178,29 @@ QPlainTextEdit* makememo(QWidget* parent, QRect place, QColor text, Font font, c
     return memo;
 }
 
-CheckBox* makecheckbox(QWidget* parent, QPoint at, const QString& caption, QColor colour, Font font) {
+CheckBox* makecheckbox(QWidget* parent, QPoint at, const QString& caption, QColor colour, Font font)
+{
     auto* box = new CheckBox(parent, caption, colour, labeloutline);
     box->setFont(font.qfont());
     box->setGeometry(QRect(at, box->sizeHint()));
     return box;
 }
 
-SpeakerButton* makespeakerbutton(QWidget* parent, QRect place) {
-    return placed<SpeakerButton>(parent, place);
-}
+SpeakerButton* makespeakerbutton(QWidget* parent, QRect place) { return placed<SpeakerButton>(parent, place); }
 
-BarGauge* makebargauge(QWidget* parent, QRect place, QColor bar) {
-    return placed<BarGauge>(parent, place, bar);
-}
+BarGauge* makebargauge(QWidget* parent, QRect place, QColor bar) { return placed<BarGauge>(parent, place, bar); }
 
-PieGauge* makepiegauge(QWidget* parent, QRect place, QColor pie) {
-    return placed<PieGauge>(parent, place, pie);
-}
+PieGauge* makepiegauge(QWidget* parent, QRect place, QColor pie) { return placed<PieGauge>(parent, place, pie); }
 
-PictureView* makepicture(QWidget* parent, QRect place) {
-    return placed<PictureView>(parent, place);
-}
+PictureView* makepicture(QWidget* parent, QRect place) { return placed<PictureView>(parent, place); }
 
-GradientPanel* makebevel(QWidget* parent, QRect place, QColor from, QColor to, Qt::Orientation direction) {
+GradientPanel* makebevel(QWidget* parent, QRect place, QColor from, QColor to, Qt::Orientation direction)
+{
     return placed<GradientPanel>(parent, place, from, to, direction);
 }
 
-PageTabs* makepagetabs(QWidget* parent, QRect place, const QStringList& captions, int tablength, int tabthickness) {
+PageTabs* makepagetabs(QWidget* parent, QRect place, const QStringList& captions, int tablength, int tabthickness)
+{
     return placed<PageTabs>(parent, place, captions, tablength, tabthickness);
 }
 

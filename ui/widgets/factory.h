@@ -58,7 +58,9 @@ QListWidget* makelist(QWidget* parent, QRect place, QColor text, Font font, int 
 QPlainTextEdit* makememo(QWidget* parent, QRect place, QColor text, Font font, const QString& initial);
 // One of the styled push buttons, named `name`, with its caption in the font and colour.
 template <typename Button>
-Button* makestyled(QWidget* parent, const QString& name, QRect place, const QString& caption, Font font, QColor textcolour) {
+Button* makestyled(QWidget* parent, const QString& name, QRect place, const QString& caption, Font font,
+                   QColor textcolour)
+{
     auto* button = new Button(parent, name);
     button->setGeometry(place);
     button->setCaption(caption);

@@ -11,13 +11,16 @@ namespace hexbrawl::ui {
 
 PieGauge::PieGauge(QWidget* parent, QColor colour) : QWidget(parent), colour_(colour) {}
 
-void PieGauge::setprogress(int progress) {
-    if (progress == progress_) return;
+void PieGauge::setprogress(int progress)
+{
+    if (progress == progress_)
+        return;
     progress_ = progress;
     update();
 }
 
-void PieGauge::paintEvent(QPaintEvent*) {
+void PieGauge::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
@@ -26,29 +29,37 @@ void PieGauge::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::black);
     painter.drawEllipse(box);
     int shown = std::clamp(progress_, 0, 100);
-    if (shown == 0) return;
+    if (shown == 0)
+        return;
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour_);
     QRectF pie = box.adjusted(1, 1, -1, -1);
     // Qt counts angles anticlockwise from three o'clock in sixteenths of a degree.
-    if (shown == 100) painter.drawEllipse(pie);
-    else painter.drawPie(pie, 90 * 16, -shown * 360 * 16 / 100);
+    if (shown == 100)
+        painter.drawEllipse(pie);
+    else
+        painter.drawPie(pie, 90 * 16, -shown * 360 * 16 / 100);
 }
 
-BarGauge::BarGauge(QWidget* parent, QColor bar) : QWidget(parent), bar_(bar) {
+BarGauge::BarGauge(QWidget* parent, QColor bar) : QWidget(parent), bar_(bar)
+{
     setFont(gamefont(Face::arial, 12, true));
 }
 
-void BarGauge::setmaximum(int maximum) {
-    if (maximum == maximum_) return;
+void BarGauge::setmaximum(int maximum)
+{
+    if (maximum == maximum_)
+        return;
     maximum_ = maximum;
     value_ = std::clamp(value_, 0, std::max(maximum_, 0));
     update();
 }
 
-void BarGauge::setvalue(int value) {
+void BarGauge::setvalue(int value)
+{
     value = std::clamp(value, 0, std::max(maximum_, 0));
-    if (value == value_) return;
+    if (value == value_)
+        return;
     value_ = value;
     update();
 }
@@ -57,7 +68,8 @@ int BarGauge::percent() const { return maximum_ > 0 ? value_ * 100 / maximum_ : 
 
 QString BarGauge::text() const { return QString::number(percent()) + QLatin1Char('%'); }
 
-void BarGauge::paintEvent(QPaintEvent*) {
+void BarGauge::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     const int w = width(), h = height();
     // A sunken well: dark above and left, light below and right.

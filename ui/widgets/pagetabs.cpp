@@ -23,26 +23,32 @@ const QColor shadow(0x10, 0x10, 0x10);
 }  // namespace
 
 PageTabs::PageTabs(QWidget* parent, const QStringList& captions, int tablength, int tabthickness)
-    : QWidget(parent), captions_(captions), length_(tablength), thickness_(tabthickness) {
+    : QWidget(parent), captions_(captions), length_(tablength), thickness_(tabthickness)
+{
     setFont(gamefont(Face::arial, 11));
     setCursor(Qt::PointingHandCursor);
 }
 
 QSize PageTabs::sizeHint() const { return {thickness_ + standout, lead + count() * length_ + standout}; }
 
-void PageTabs::setcurrent(int page) {
-    if (page == current_ || page < 0 || page >= count()) return;
+void PageTabs::setcurrent(int page)
+{
+    if (page == current_ || page < 0 || page >= count())
+        return;
     current_ = page;
     update();
 }
 
-QRect PageTabs::tabrect(int page) const {
+QRect PageTabs::tabrect(int page) const
+{
     QRect r(standout, lead + page * length_, thickness_, length_);
-    if (page == current_) r.adjust(-standout, -lead, 0, lead);
+    if (page == current_)
+        r.adjust(-standout, -lead, 0, lead);
     return r;
 }
 
-void PageTabs::paintEvent(QPaintEvent*) {
+void PageTabs::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     // The others first, so that the current tab overlaps its neighbours.
     auto drawtab = [&](int page) {
@@ -64,18 +70,24 @@ void PageTabs::paintEvent(QPaintEvent*) {
         painter.restore();
     };
     for (int page = 0; page < count(); ++page)
-        if (page != current_) drawtab(page);
-    if (current_ >= 0 && current_ < count()) drawtab(current_);
+        if (page != current_)
+            drawtab(page);
+    if (current_ >= 0 && current_ < count())
+        drawtab(current_);
 }
 
-void PageTabs::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+void PageTabs::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
     QPoint p = event->position().toPoint();
     // The current tab is larger and lies on top: it is hit first.
     int hit = tabrect(current_).contains(p) ? current_ : -1;
     for (int page = 0; hit < 0 && page < count(); ++page)
-        if (tabrect(page).contains(p)) hit = page;
-    if (hit >= 0 && picked_) picked_(hit);
+        if (tabrect(page).contains(p))
+            hit = page;
+    if (hit >= 0 && picked_)
+        picked_(hit);
 }
 
 }  // namespace hexbrawl::ui

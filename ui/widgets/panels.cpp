@@ -9,30 +9,37 @@
 namespace hexbrawl::ui {
 
 GradientPanel::GradientPanel(QWidget* parent, QColor from, QColor to, Qt::Orientation direction)
-    : QWidget(parent), from_(from), to_(to), direction_(direction) {
+    : QWidget(parent), from_(from), to_(to), direction_(direction)
+{
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void GradientPanel::followparent(int top, int height) {
+void GradientPanel::followparent(int top, int height)
+{
     top_ = top;
     height_ = height;
     parentWidget()->installEventFilter(this);
     fit();
 }
 
-void GradientPanel::fit() {
+void GradientPanel::fit()
+{
     const QWidget* parent = parentWidget();
     setGeometry(0, top_, parent->width(), height_ > 0 ? height_ : std::max(0, parent->height() - top_));
 }
 
-bool GradientPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parentWidget() && event->type() == QEvent::Resize) fit();
+bool GradientPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        fit();
     return QWidget::eventFilter(watched, event);
 }
 
-void GradientPanel::paintEvent(QPaintEvent*) {
+void GradientPanel::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
-    QLinearGradient gradient(0, 0, direction_ == Qt::Horizontal ? width() : 0, direction_ == Qt::Vertical ? height() : 0);
+    QLinearGradient gradient(0, 0, direction_ == Qt::Horizontal ? width() : 0,
+                             direction_ == Qt::Vertical ? height() : 0);
     gradient.setColorAt(0, from_);
     gradient.setColorAt(1, to_);
     painter.fillRect(rect(), gradient);
@@ -40,26 +47,29 @@ void GradientPanel::paintEvent(QPaintEvent*) {
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TranslucentBackground); }
 
-void PictureView::setimage(QImage image) {
+void PictureView::setimage(QImage image)
+{
     image_ = std::move(image);
     update();
 }
 
-void PictureView::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) return;
+void PictureView::paintEvent(QPaintEvent*)
+{
+    if (image_.isNull())
+        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(rect(), image_);
 }
 
-void PictureView::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-}
+void PictureView::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
-void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+void PictureView::mouseReleaseEvent(QMouseEvent* event)
+{
     bool clicked = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (clicked && click_) click_();
+    if (clicked && click_)
+        click_();
 }
 
 }  // namespace hexbrawl::ui

@@ -13,13 +13,17 @@ namespace {
 // The rectangle (l, t, r, b): pixels l..r-1 across and t..b-1 down.
 QRect span(int l, int t, int r, int b) { return {l, t, r - l, b - t}; }
 
-void fill(QPainter& painter, int l, int t, int r, int b, QColor colour) {
-    if (r > l && b > t) painter.fillRect(span(l, t, r, b), colour);
+void fill(QPainter& painter, int l, int t, int r, int b, QColor colour)
+{
+    if (r > l && b > t)
+        painter.fillRect(span(l, t, r, b), colour);
 }
 
 // A one-pixel outline of (l, t, r, b).
-void frame(QPainter& painter, int l, int t, int r, int b, QColor colour) {
-    if (r <= l || b <= t) return;
+void frame(QPainter& painter, int l, int t, int r, int b, QColor colour)
+{
+    if (r <= l || b <= t)
+        return;
     fill(painter, l, t, r, t + 1, colour);
     fill(painter, l, b - 1, r, b, colour);
     fill(painter, l, t, l + 1, b, colour);
@@ -27,16 +31,20 @@ void frame(QPainter& painter, int l, int t, int r, int b, QColor colour) {
 }
 
 // The horizontal place of a caption tw wide in a button w wide.
-int place(Qt::Alignment alignment, int w, int tw, int left, int rightgap) {
-    if (alignment & Qt::AlignRight) return w - tw - rightgap;
-    if (alignment & Qt::AlignHCenter) return w / 2 - tw / 2;
+int place(Qt::Alignment alignment, int w, int tw, int left, int rightgap)
+{
+    if (alignment & Qt::AlignRight)
+        return w - tw - rightgap;
+    if (alignment & Qt::AlignHCenter)
+        return w / 2 - tw / 2;
     return left;
 }
 
 }  // namespace
 
 StyledButton::StyledButton(QWidget* parent, const QString& name, QSize startsize)
-    : QWidget(parent), caption_(name), startsize_(startsize) {
+    : QWidget(parent), caption_(name), startsize_(startsize)
+{
     setObjectName(name);
     // Windowless in spirit: they never take the keyboard focus.
     setFocusPolicy(Qt::NoFocus);
@@ -55,68 +63,88 @@ void StyledButton::setColor(QColor colour) { setproperty(color_, colour); }
 int StyledButton::captionwidth() const { return fontMetrics().horizontalAdvance(caption_); }
 int StyledButton::captionheight() const { return fontMetrics().height(); }
 
-void StyledButton::drawcaption(QPainter& painter, int x, int y, QColor colour) const {
+void StyledButton::drawcaption(QPainter& painter, int x, int y, QColor colour) const
+{
     painter.setFont(font());
     painter.setPen(colour);
     painter.drawText(x, y + fontMetrics().ascent(), caption_);
 }
 
-void StyledButton::setlook(Look look) {
+void StyledButton::setlook(Look look)
+{
     look_ = look;
     // A pressed caption keeps the colour it had, lit or not.
-    if (look == Look::normal) captioncolour_ = textcolor_;
-    else if (look != Look::pressed) captioncolour_ = overcaption();
+    if (look == Look::normal)
+        captioncolour_ = textcolor_;
+    else if (look != Look::pressed)
+        captioncolour_ = overcaption();
     update();
 }
 
-void StyledButton::paintEvent(QPaintEvent*) {
+void StyledButton::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     draw(painter, look_, captioncolour_);
 }
 
-void StyledButton::mousePressEvent(QMouseEvent* event) {
-    if (mousedown_) mousedown_(event->button(), event->position().toPoint());
-    if (event->button() == Qt::LeftButton && enabled_) setlook(Look::pressed);
+void StyledButton::mousePressEvent(QMouseEvent* event)
+{
+    if (mousedown_)
+        mousedown_(event->button(), event->position().toPoint());
+    if (event->button() == Qt::LeftButton && enabled_)
+        setlook(Look::pressed);
 }
 
-void StyledButton::mouseReleaseEvent(QMouseEvent* event) {
+void StyledButton::mouseReleaseEvent(QMouseEvent* event)
+{
     QPoint p = event->position().toPoint();
     bool left = event->button() == Qt::LeftButton;
     if (left && enabled_ && rect().contains(p)) {
         setlook(Look::normal);
-        if (click_) click_();
+        if (click_)
+            click_();
     }
-    if (mouseup_) mouseup_(event->button(), p);
+    if (mouseup_)
+        mouseup_(event->button(), p);
     // The click may have turned the flag off: then the button stays as the click left it.
-    if (left && enabled_ && releasedover(p)) setlook(Look::released);
+    if (left && enabled_ && releasedover(p))
+        setlook(Look::released);
 }
 
-void StyledButton::enterEvent(QEnterEvent*) {
-    if (enabled_ && hashover()) setlook(Look::hover);
+void StyledButton::enterEvent(QEnterEvent*)
+{
+    if (enabled_ && hashover())
+        setlook(Look::hover);
 }
 
-void StyledButton::leaveEvent(QEvent*) {
-    if (enabled_) setlook(Look::normal);
+void StyledButton::leaveEvent(QEvent*)
+{
+    if (enabled_)
+        setlook(Look::normal);
 }
 
 // Shown again (the editor reopening after a round) it starts from its normal look.
 void StyledButton::showEvent(QShowEvent*) { setlook(Look::normal); }
 
-void StyledButton::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) changed();
+void StyledButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        changed();
     QWidget::changeEvent(event);
 }
 
 // TSelButton
 
-TSelButton::TSelButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {105, 20}) {
+TSelButton::TSelButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {105, 20})
+{
     setTextColor(QColor(128, 128, 128));
     colorborder_ = QColor(128, 128, 128);
     colorover_ = colordown_ = QColor(132, 185, 164);
     overcaption_ = Qt::black;
 }
 
-void TSelButton::draw(QPainter& painter, Look look, QColor captioncolour) const {
+void TSelButton::draw(QPainter& painter, Look look, QColor captioncolour) const
+{
     const int w = width(), h = height(), tw = captionwidth();
     QColor face = look == Look::normal ? Color() : look == Look::pressed ? colordown_ : colorover_;
     fill(painter, 1, 1, w - 1, h - 1, face);
@@ -128,18 +156,21 @@ void TSelButton::draw(QPainter& painter, Look look, QColor captioncolour) const 
     } else {
         drawcaption(painter, place(alignment_, w, tw, 5, 6), y, captioncolour);
     }
-    for (int i = 0; i < borderwidth_; ++i) frame(painter, i, i, w - i, h - i, colorborder_);
+    for (int i = 0; i < borderwidth_; ++i)
+        frame(painter, i, i, w - i, h - i, colorborder_);
 }
 
 // TAOLButton
 
-TAOLButton::TAOLButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {89, 23}) {
+TAOLButton::TAOLButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {89, 23})
+{
     setColor(QColor(52, 105, 165));
     setTextColor(Qt::white);
     setFont(gamefont(Face::arial, 11, true));
 }
 
-void TAOLButton::draw(QPainter& painter, Look look, QColor captioncolour) const {
+void TAOLButton::draw(QPainter& painter, Look look, QColor captioncolour) const
+{
     const int w = width(), h = height();
     int x = w / 2 - captionwidth() / 2, y = h / 2 - captionheight() / 2;
     fill(painter, 1, 1, w - 1, h - 1, Color());
@@ -158,27 +189,31 @@ void TAOLButton::draw(QPainter& painter, Look look, QColor captioncolour) const 
 
 // TEncartaButton
 
-TEncartaButton::TEncartaButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {86, 22}) {
+TEncartaButton::TEncartaButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {86, 22})
+{
     colorborder_ = QColor(153, 143, 130);
     colorover_ = colordown_ = QColor(216, 190, 10);
     overcaption_ = Qt::black;
 }
 
-void TEncartaButton::setGlyph(QImage glyph) {
+void TEncartaButton::setGlyph(QImage glyph)
+{
     if (!glyph.isNull()) {
         glyph = glyph.convertToFormat(QImage::Format_ARGB32);
         const QRgb key = glyph.pixel(0, 0);
         for (int y = 0; y < glyph.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(glyph.scanLine(y));
             for (int x = 0; x < glyph.width(); ++x)
-                if (row[x] == key) row[x] = 0;
+                if (row[x] == key)
+                    row[x] = 0;
         }
     }
     glyph_ = std::move(glyph);
     changed();
 }
 
-void TEncartaButton::draw(QPainter& painter, Look look, QColor captioncolour) const {
+void TEncartaButton::draw(QPainter& painter, Look look, QColor captioncolour) const
+{
     const int w = width(), h = height();
     QColor face = look == Look::normal ? Color() : look == Look::pressed ? colordown_ : colorover_;
     fill(painter, 1, 1, w - 1, h - 1, face);
@@ -192,28 +227,32 @@ void TEncartaButton::draw(QPainter& painter, Look look, QColor captioncolour) co
         painter.drawImage(x + shift, h / 2 - glyph_.height() / 2 + shift, glyph_);
         x += glyph_.width() + gap;
     }
-    if (showcaption_) drawcaption(painter, x + shift, h / 2 - captionheight() / 2 + shift, captioncolour);
+    if (showcaption_)
+        drawcaption(painter, x + shift, h / 2 - captionheight() / 2 + shift, captioncolour);
     frame(painter, 0, 0, w, h, colorborder_);
 
-    if (look == Look::normal) return;
+    if (look == Look::normal)
+        return;
     // Raised: light left and top, dark right and bottom; sunken the other way round.
     QColor topleft = look == Look::pressed ? darkedge : lightedge;
     QColor bottomright = look == Look::pressed ? lightedge : darkedge;
-    fill(painter, 0, 1, 1, h - 1, topleft);        // (0, H-2) up to (0, 0)
-    fill(painter, 0, 0, w - 1, 1, topleft);        // (0, 0) across to (W-1, 0)
-    fill(painter, w - 1, 0, w, h, bottomright);    // (W-1, 0) down to (W-1, H)
-    fill(painter, 0, h - 1, w, h, bottomright);    // (W, H-1) back to (-1, H-1)
+    fill(painter, 0, 1, 1, h - 1, topleft);  // (0, H-2) up to (0, 0)
+    fill(painter, 0, 0, w - 1, 1, topleft);  // (0, 0) across to (W-1, 0)
+    fill(painter, w - 1, 0, w, h, bottomright);  // (W-1, 0) down to (W-1, H)
+    fill(painter, 0, h - 1, w, h, bottomright);  // (W, H-1) back to (-1, H-1)
 }
 
 // TSquareButton
 
-TSquareButton::TSquareButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {113, 17}) {
+TSquareButton::TSquareButton(QWidget* parent, const QString& name) : StyledButton(parent, name, {113, 17})
+{
     colorborder_ = Qt::black;
     overcaption_ = Qt::white;
     borderwidth_ = 2;
 }
 
-void TSquareButton::draw(QPainter& painter, Look look, QColor captioncolour) const {
+void TSquareButton::draw(QPainter& painter, Look look, QColor captioncolour) const
+{
     const int w = width(), h = height();
     fill(painter, 0, 0, w, h, Color());
     drawcaption(painter, place(alignment_, w, captionwidth(), 6, 7), h / 2 - captionheight() / 2 - 1, captioncolour);

@@ -159,7 +159,8 @@ protected:
     bool hashover() const override { return false; }
     // Counted from the far edges: a release on the left or top column is outside,
     // one just past the right or bottom edge inside.
-    bool releasedover(QPoint p) const override {
+    bool releasedover(QPoint p) const override
+    {
         return p.x() > 0 && p.x() <= width() && p.y() > 0 && p.y() <= height();
     }
 

@@ -45,8 +45,8 @@ private:
     QFont captionfont_;
     QWidget* client_;
     int dragging_ = -1;  // -1: not dragging; 0: moving; otherwise the edges held
-    QPoint grab_;        // press position in the parent
-    QRect start_;        // geometry at the press
+    QPoint grab_;  // press position in the parent
+    QRect start_;  // geometry at the press
 };
 
 }  // namespace hexbrawl::ui
