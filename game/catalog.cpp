@@ -48,6 +48,9 @@ void nameability(Tability& a, Random& random, const std::array<std::string_view,
     a.name = a.element + " " + noun + " " + pick(random, words::suffixlist);
 }
 
+// The mean and spread of a roll come from the budget divided as whole numbers.
+double whole(std::int32_t v) { return static_cast<double>(v); }
+
 void makeranged(Tability& a, Random& random, std::int32_t L)
 {
     std::int32_t B = 7 * L + random.randomint(L);
@@ -55,7 +58,7 @@ void makeranged(Tability& a, Random& random, std::int32_t L)
     nameability(a, random, words::Projectilelist, "ball");
     a.walkcost = random.randomint(2) + L / 4 + 1;
     B += 20 * a.walkcost;
-    a.range = random.randomgauss(B / 3 + 3 * L, B / 4 + L);
+    a.range = random.randomgauss(whole(B / 3 + 3 * L), whole(B / 4 + L));
     if (a.range < 20)
         a.range = 20;
     if (a.range > 89)
@@ -64,7 +67,7 @@ void makeranged(Tability& a, Random& random, std::int32_t L)
     if (B <= 0)
         B = 10;
     a.maxrange = a.range;
-    a.aim = random.randomgauss(B / 3 + 2, B / 5 + 3);
+    a.aim = random.randomgauss(whole(B / 3 + 2), whole(B / 5 + 3));
     if (a.aim < 10)
         a.aim = 10;
     if (a.aim > 100)
@@ -88,7 +91,7 @@ void makeblock(Tability& a, Random& random, std::int32_t L)
     B += 12 * a.walkcost;
     a.range = 1.0;
     a.maxrange = 1.0;
-    a.aim = random.randomgauss(B / 2, 5);
+    a.aim = random.randomgauss(whole(B / 2), 5);
     B -= truncate(a.aim) / 2;  // the unclamped aim
     if (a.aim < 5)
         a.aim = 5;
@@ -110,7 +113,7 @@ void makereflect(Tability& a, Random& random, std::int32_t L)
     B += 3 * a.walkcost;
     a.range = 1.0;
     a.maxrange = 1.0;
-    a.aim = random.randomgauss(B / 3, B / 5 + 2);
+    a.aim = random.randomgauss(whole(B / 3), whole(B / 5 + 2));
     if (a.aim < 3)
         a.aim = 3;
     B -= truncate(a.aim);

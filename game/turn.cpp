@@ -99,7 +99,14 @@ void TForm1::walkreadout()
 void TForm1::locationreadout()
 {
     const Tplayer& w = current();
-    controls.LocationLbl.caption = "(" + std::to_string(truncate(w.x)) + "," + std::to_string(truncate(w.y)) + ")";
+    // Appended piece by piece: the chain of temporaries made GCC 12's optimiser warn
+    // of an overlapping copy that cannot happen.
+    std::string& caption = controls.LocationLbl.caption;
+    caption = '(';
+    caption += std::to_string(truncate(w.x));
+    caption += ',';
+    caption += std::to_string(truncate(w.y));
+    caption += ')';
 }
 
 }  // namespace hexbrawl

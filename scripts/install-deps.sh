@@ -18,6 +18,8 @@ case ${1:-} in
   bench) packages+=(libx11-dev xdotool) ;;
   # `install-deps.sh packaging`: also the checker distributions run on packages.
   packaging) packages+=(lintian) ;;
+  # `install-deps.sh habits`: the second compiler, the formatter and the linter.
+  habits) packages+=(clang clang-format clang-tidy git) ;;
 esac
 
 missing=()
@@ -28,12 +30,23 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "install-deps: installing ${missing[*]}" >&2
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "install-deps: run as root or install sudo" >&2; exit 1; }
+  command -v sudo >/dev/null || {
+    echo "install-deps: these Debian packages are missing: ${missing[*]}" >&2
+    echo "install-deps: run 'make' as root, or install sudo (as root: apt-get install sudo) and add yourself to its group" >&2
+    exit 1
+  }
   sudo=sudo
+  echo "install-deps: installing with sudo (it may ask for your password)" >&2
 fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "install-deps: ${#missing[@]} packages missing: ${missing[*]}" >&2
+echo "install-deps: reading Debian's package lists (apt-get update)" >&2
+$sudo apt-get update -q | { grep -v '^\(Hit\|Reading\)' || true; } >&2
+# What apt will fetch, in packages and bytes, before it fetches it.
+summary=$($sudo apt-get install -s --no-install-recommends "${missing[@]}" 2>/dev/null | grep -c '^Inst ' || true)
+echo "install-deps: installing ${summary:-the} packages in all (these and what they need); apt shows its progress" >&2
+$sudo apt-get install -y --no-install-recommends -o Dpkg::Progress-Fancy=0 "${missing[@]}" |
+  { grep -E '^(Need to get|After this operation|Get:[0-9]+|Setting up)' || true; } >&2
+echo "install-deps: done" >&2

@@ -11,7 +11,7 @@ began=$(date +%s)
 
 # Assertions stay on (no NDEBUG), and the standard library checks its own indices:
 # an index past a table's end inside the game object is no ASan report by itself.
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXBRAWL_SANITIZE=ON \
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHEXBRAWL_SANITIZE=ON ${CMAKE_FLAGS:-} \
     "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g" -DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS >/dev/null
 cmake --build "$BUILD" -j"$JOBS"
 built=$(date +%s)

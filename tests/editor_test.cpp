@@ -74,7 +74,7 @@ TEST_F(Editor, WalkNeedsTwoPointsAndRefundsStopAtTheBudget)
     // With every point unspent, nothing can be given back.
     health("1");
     f.players[1].maxhp = f.players[1].hp = 3;
-    f.controls.HealthPicker.text = "3";
+    f.controls.HealthPicker.text.assign(1, '3');
     health("2");
     EXPECT_EQ(wizard().maxhp, 3);
     EXPECT_EQ(f.controls.HealthPicker.text, "3");

@@ -58,7 +58,7 @@ struct Match : ::testing::Test {
     }
     Tability& wall(double x, double y, const char* element, AbilityKind kind, int min, int max, int owner = 2)
     {
-        Tability a = f.catalog[static_cast<std::size_t>(100 * (kind - 1))];
+        Tability a = f.catalog[100 * (kind - 1)];
         a.name = std::string(element) + " wall " + std::to_string(f.inplaycount + 1);
         a.element = element;
         a.kind = kind;

@@ -2,9 +2,12 @@
 // Hexbrawl: the window.
 #include <QApplication>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 #include "ui/display.h"
 #include "ui/fonts.h"
@@ -34,6 +37,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", missing->c_str());
         return 1;
     }
+    const char* temporary = std::getenv("TMPDIR");
+    hexbrawl::ui::provideruntimedir(std::string(temporary && *temporary ? temporary : "/tmp") + "/hexbrawl-runtime-" +
+                                    std::to_string(::geteuid()));
     // Whole device pixels per arena pixel, so that the pixel art stays crisp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
     qtmessages = qInstallMessageHandler(quietaudio);

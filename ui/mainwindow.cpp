@@ -339,7 +339,9 @@ void MainWindow::connectinput()
     HealthPicker_->onedited(settext(Control::HealthPicker));
     ManaPicker_->onedited(settext(Control::ManaPicker));
     QObject::connect(PlayerNameEd_, &QLineEdit::textEdited, this, settext(Control::PlayerNameEd));
-    for (auto [combo, c] : {std::pair{PictureBox_, Control::PictureBox}, std::pair{SndBox_, Control::SndBox}}) {
+    for (const auto& pick : {std::pair{PictureBox_, Control::PictureBox}, std::pair{SndBox_, Control::SndBox}}) {
+        QComboBox* combo = pick.first;
+        const Control c = pick.second;
         // Typing and picking a row both change the text; what the program sets does not.
         QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, this, settext(c));
         QObject::connect(combo, &QComboBox::activated, this,

@@ -272,9 +272,10 @@ Command Generator::editor(const TForm1& f)
         return click(Control::ComputerBox);
     if (c.PlayerCountSpinner.enabled && f.playercount != wanted_) {
         const int r = dice_.below(10);
-        return set(Control::PlayerCountSpinner, r == 0   ? " " + decimal(wanted_)
-                                                : r == 1 ? "0" + decimal(wanted_)
-                                                         : decimal(wanted_));
+        std::string text = decimal(wanted_);
+        if (r < 2)
+            text.insert(text.begin(), r == 0 ? ' ' : '0');
+        return set(Control::PlayerCountSpinner, std::move(text));
     }
     if (c.PlayerNameEd.enabled && w.name.empty())
         return set(Control::PlayerNameEd, wizardname());

@@ -26,7 +26,9 @@ std::optional<Failure> lookuperrors(Session& s, const Command& c)
     if (!mayfaillookup(c))
         for (const RecordedMessage& m : s.messages())
             if (m.kind == MessageKind::error) {
-                bad = Failure{"lookup-error", "'" + scriptline(c).substr(0, 60) + "' showed: " + m.text};
+                std::string why = scriptline(c).substr(0, 60);
+                why.insert(why.begin(), '\'');
+                bad = Failure{"lookup-error", why + "' showed: " + m.text};
                 break;
             }
     // The turn messages of a long session would pile up otherwise.

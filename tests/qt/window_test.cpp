@@ -468,7 +468,7 @@ TEST(Display, WithoutADisplayOneClearLine)
     auto none = missingdisplay(environment({}), "build/hexbrawl");
     ASSERT_TRUE(none);
     EXPECT_NE(none->find("DISPLAY"), std::string::npos);
-    EXPECT_NE(none->find("xvfb-run build/hexbrawl"), std::string::npos);
+    EXPECT_NE(none->find("xvfb-run -a build/hexbrawl"), std::string::npos);
     EXPECT_EQ(none->find('\n'), std::string::npos);
     EXPECT_TRUE(missingdisplay(environment({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ""}}), "hexbrawl"));
     EXPECT_FALSE(missingdisplay(environment({{"DISPLAY", ":99"}}), "hexbrawl"));
