@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev
   libjpeg62-turbo-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-urw-base35 fonts-dejavu-core
+  fonts-liberation fonts-urw-base35 fonts-dejavu-core fonts-noto-color-emoji
   xvfb xauth python3
   desktop-file-utils appstream
 )

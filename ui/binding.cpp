@@ -78,7 +78,15 @@ void bindbox(QComboBox* combo, const EditBox& box)
             combo->addItem(qtext(item));
         combo->setCurrentIndex(-1);
     }
+    // The current entry follows the text shown, so that the arrow keys go on from
+    // there: from the entry of that name, or from before the first when none has it.
     QString q = qtext(box.text);
+    const int entry = combo->findText(q, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (combo->currentIndex() != entry) {
+        const int cursor = combo->lineEdit()->cursorPosition();
+        combo->setCurrentIndex(entry);
+        combo->lineEdit()->setCursorPosition(cursor);
+    }
     if (combo->currentText() != q)
         combo->setEditText(q);
     bindenabled(combo, box.enabled);

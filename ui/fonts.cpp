@@ -37,10 +37,10 @@ QFont gamefont(Face face, const QStringList& families, int pixels, bool bold, bo
     QString family = firstinstalled(families);
     bool serif = face == Face::bookantiqua || face == Face::chancery;
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    if (!family.isEmpty())
-        font.setFamily(family);
-    else
-        font.setFamilies({serif ? QStringLiteral("serif") : QStringLiteral("sans-serif")});
+    // Whatever the face lacks, a name typed with emoji included, comes from the
+    // colour emoji face after it.
+    font.setFamilies(
+        {family.isEmpty() ? (serif ? QStringLiteral("serif") : QStringLiteral("sans-serif")) : family, emojifamily});
     font.setPixelSize(pixels);
     font.setBold(bold);
     font.setItalic(italic || (family.isEmpty() && face == Face::chancery));

@@ -18,6 +18,9 @@ enum class Face {
     chancery,  // the turn display's ability list and information
 };
 
+// The colour emoji face every font falls back on (Debian's fonts-noto-color-emoji).
+inline const QString emojifamily = QStringLiteral("Noto Color Emoji");
+
 // The families tried for a face, best first.
 QStringList candidates(Face face);
 // The first of `families` that is installed, or an empty string when none is.

@@ -25,9 +25,9 @@
 #include "ui/widgets/factory.h"
 #include "ui/widgets/gauges.h"
 #include "ui/widgets/glowlabel.h"
-#include "ui/widgets/listpicks.h"
 #include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
+#include "ui/widgets/picklist.h"
 #include "ui/widgets/spinedit.h"
 #include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/toolwindow.h"
@@ -348,9 +348,9 @@ void MainWindow::connectinput()
                          [combo, deliver = settext(c)](int index) { deliver(combo->itemText(index)); });
     }
 
-    ListPicks::attach(PurchaseList_, select(Control::PurchaseList));
-    ListPicks::attach(Yourlist_, select(Control::Yourlist));
-    ListPicks::attach(SpellPicker_, select(Control::SpellPicker));
+    PurchaseList_->onpicked(select(Control::PurchaseList));
+    Yourlist_->onpicked(select(Control::Yourlist));
+    SpellPicker_->onpicked(select(Control::SpellPicker));
     MagicType_->onpicked(select(Control::MagicType));
 }
 

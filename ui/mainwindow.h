@@ -38,6 +38,7 @@ class BarGauge;
 class CheckBox;
 class PageTabs;
 class PictureView;
+class PickList;
 class PieGauge;
 class SpeakerButton;
 class SpinEdit;
@@ -122,7 +123,7 @@ private:
     QLabel* WalkLbl_ = nullptr;
     PieGauge* HealthPie_ = nullptr;
     QLabel* HPlbl_ = nullptr;
-    QListWidget* SpellPicker_ = nullptr;
+    PickList* SpellPicker_ = nullptr;
     TSelButton* AbilityBtn_ = nullptr;
     QPlainTextEdit* AbilityInfo_ = nullptr;
     TAOLButton* EndTurnBtn_ = nullptr;
@@ -139,12 +140,12 @@ private:
     SpinEdit* HealthPicker_ = nullptr;
     SpinEdit* ManaPicker_ = nullptr;
     PageTabs* MagicType_ = nullptr;
-    QListWidget* PurchaseList_ = nullptr;
+    PickList* PurchaseList_ = nullptr;
     QLabel* costlbl_ = nullptr;
     QPlainTextEdit* SpellInfo_ = nullptr;
     TEncartaButton* PurchaseBtn_ = nullptr;
     TEncartaButton* SellBtn_ = nullptr;
-    QListWidget* Yourlist_ = nullptr;
+    PickList* Yourlist_ = nullptr;
     TSquareButton* NextPlayerBtn_ = nullptr;
     CheckBox* ComputerBox_ = nullptr;
     std::array<QWidget*, controlcount> widgets_{};  // by Control

@@ -15,6 +15,7 @@
 #include "ui/widgets/glowlabel.h"
 #include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
+#include "ui/widgets/picklist.h"
 #include "ui/widgets/spinedit.h"
 
 namespace hexbrawl::ui {
@@ -144,9 +145,9 @@ QComboBox* makecombo(QWidget* parent, QRect place)
     return combo;
 }
 
-QListWidget* makelist(QWidget* parent, QRect place, QColor text, Font font, int rowheight)
+PickList* makelist(QWidget* parent, QRect place, QColor text, Font font, int rowheight)
 {
-    auto* list = new QListWidget(parent);
+    auto* list = new PickList(parent);
     list->setFont(font.qfont());
     themed(list, text, Qt::black);
     themed(list->verticalScrollBar(), text, Qt::black);

@@ -26,6 +26,7 @@ class GlowLabel;
 class GradientPanel;
 class PageTabs;
 class PictureView;
+class PickList;
 class PieGauge;
 class SpeakerButton;
 class SpinEdit;
@@ -53,7 +54,7 @@ QLineEdit* makeedit(QWidget* parent, QRect place);
 SpinEdit* makespin(QWidget* parent, QRect place, int lo, int hi, const QString& text);
 // An editable drop-down box that neither completes nor inserts what is typed.
 QComboBox* makecombo(QWidget* parent, QRect place);
-QListWidget* makelist(QWidget* parent, QRect place, QColor text, Font font, int rowheight = 0);
+PickList* makelist(QWidget* parent, QRect place, QColor text, Font font, int rowheight = 0);
 // A read-only multi-line text box.
 QPlainTextEdit* makememo(QWidget* parent, QRect place, QColor text, Font font, const QString& initial);
 // One of the styled push buttons, named `name`, with its caption in the font and colour.

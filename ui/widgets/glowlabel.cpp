@@ -44,11 +44,27 @@ void GlowLabel::paintEvent(QPaintEvent*)
 void drawoutlined(QPainter& painter, int x, int baseline, const QString& text, QColor colour, QColor outline)
 {
     if (outline.isValid()) {
-        painter.setPen(outline);
+        // The outline is the shape of the text, colour glyphs (emoji) included, in
+        // one colour around it: the text is drawn once into a mask, the mask stamped
+        // around the text's place.
+        const QFontMetrics metrics(painter.font());
+        const QRect bounds = metrics.boundingRect(text).adjusted(-1, -1, 1, 1);
+        const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        QImage mask((QSizeF(bounds.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        mask.setDevicePixelRatio(ratio);
+        mask.fill(Qt::transparent);
+        {
+            QPainter stamp(&mask);
+            stamp.setFont(painter.font());
+            stamp.setPen(outline);
+            stamp.drawText(-bounds.left(), -bounds.top(), text);
+            stamp.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            stamp.fillRect(QRectF(QPointF(), QSizeF(bounds.size())), outline);
+        }
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
                 if (dx || dy)
-                    painter.drawText(x + dx, baseline + dy, text);
+                    painter.drawImage(QPoint(x + dx + bounds.left(), baseline + dy + bounds.top()), mask);
     }
     painter.setPen(colour);
     painter.drawText(x, baseline, text);
