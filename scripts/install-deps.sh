@@ -10,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core fonts-noto-color-emoji
-  xvfb xauth python3
+  xvfb xauth python3 openbox xdotool x11-utils
   desktop-file-utils appstream
 )
 case ${1:-} in

@@ -7,17 +7,20 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 #include "game/input.h"
 #include "game/kinds.h"
 #include "game/tform1.h"
 #include "present/imagebank.h"
+#include "present/mutesound.h"
 #include "present/qt/dayclock.h"
 #include "present/qt/qtdialogs.h"
 #include "present/qt/qtgametimer.h"
 #include "present/qt/qtsound.h"
 #include "ui/binding.h"
 #include "ui/fonts.h"
+#include "ui/howtoplay.h"
 #include "ui/pictures.h"
 #include "ui/widgets/arenaview.h"
 #include "ui/widgets/bevelbuttons.h"
@@ -25,6 +28,7 @@
 #include "ui/widgets/factory.h"
 #include "ui/widgets/gauges.h"
 #include "ui/widgets/glowlabel.h"
+#include "ui/widgets/mutemark.h"
 #include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
 #include "ui/widgets/picklist.h"
@@ -98,6 +102,7 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     surface_->setpresenter([this](const std::uint32_t* pixels, int w, int h) { arena_->present(pixels, w, h); });
     if (!setup.sound)
         ownsound_ = std::make_unique<QtSound>();
+    mute_ = std::make_unique<MuteSound>(setup.sound ? *setup.sound : *ownsound_);
     if (!setup.dialogs) {
         ownqtdialogs_ = std::make_unique<QtDialogs>(this, [this] { sync(); });
         // The turn message of a computer wizard is the computer's to dismiss.
@@ -114,14 +119,15 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
         ownclock_ = std::make_unique<DayClock>();
     std::uint32_t seed = 0;
     seedtap_ = std::make_unique<SeedTap>(setup.clock ? *setup.clock : *ownclock_, seed);
-    form_ = std::make_unique<TForm1>(Ports{*surface_, setup.sound ? *setup.sound : *ownsound_, *dialogs_,
-                                           setup.timer ? *setup.timer : *owntimer_, *seedtap_});
+    form_ = std::make_unique<TForm1>(
+        Ports{*surface_, *mute_, *dialogs_, setup.timer ? *setup.timer : *owntimer_, *seedtap_});
 
     // Every widget a player acts on carries its control's name.
     for (int i = 0; i < controlcount; ++i)
         widgets_[static_cast<std::size_t>(i)] =
             findChild<QWidget*>(qtext(std::string(controlname(static_cast<Control>(i)))));
     connectinput();
+    connectkeys();
     dispatch([this] { form_->FormCreate(); });
     computer_ = computer::Memory(seed);
 }
@@ -166,6 +172,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The game's time passes only while its window is on screen.
+    for (QtGameTimer* timer : {owntimer_.get(), computerclock_.get()})
+        if (timer)
+            timer->followwindow(windowHandle());
+}
+
 void MainWindow::buildhud()
 {
     makebevel(this, {0, 0, 153, 73}, QColor(0x3A, 0x2A, 0x52), Qt::black, Qt::Horizontal);
@@ -188,6 +203,13 @@ void MainWindow::buildhud()
     hp->setactivecolour(red);
     HPlbl_ = hp;
     SpellPicker_ = makelist(this, {8, 248, 137, 209}, yellow, {13, false, false, Face::chancery}, 14);
+    SpellPicker_->setToolTip(QStringLiteral("Pick a spell: a click, or the keys 1 to 9"));
+    // Beside the health, while every sound is off.
+    mutemark_ = new MuteMark(this);
+    mutemark_->setObjectName("MuteMark");
+    mutemark_->setGeometry(120, 160, 20, 20);
+    mutemark_->setToolTip(QStringLiteral("Sound off: M turns it on again"));
+    mutemark_->hide();
 
     AbilityBtn_ = makestyled<TSelButton>(this, "AbilityBtn", {8, 464, 137, 20}, "Use Ability", {11}, Qt::black);
     AbilityBtn_->setColor(green);
@@ -198,12 +220,15 @@ void MainWindow::buildhud()
     AbilityBtn_->setAlignment(Qt::AlignHCenter);
     AbilityBtn_->setBorderWidth(1);
     AbilityBtn_->setCursor(Qt::PointingHandCursor);
+    AbilityBtn_->setToolTip(QStringLiteral("Aim the picked spell, or stop aiming (Space)"));
 
     AbilityInfo_ = makememo(this, {8, 496, 137, 193}, lime, {13, false, false, Face::chancery}, "AbilityInfo");
 
     EndTurnBtn_ = makestyled<TAOLButton>(this, "EndTurnBtn", {16, 704, 121, 33}, "END TURN", {11, true}, Qt::white);
     EndTurnBtn_->setColor(QColor(52, 105, 165));
     EndTurnBtn_->setRaiseColor(QColor(138, 162, 215));
+    EndTurnBtn_->setToolTip(QStringLiteral("End your turn (E)"));
+    lvllbl_->setToolTip(QStringLiteral("F1: how to play. M: every sound off and on"));
 
     lvllbl_->setObjectName("lvllbl");
     namelbl_->setObjectName("namelbl");
@@ -240,6 +265,7 @@ void MainWindow::buildeditor()
     PlayerCountSpinner_ = makespin(w, {112, 8, 65, 22}, 1, 12, "1");
     label({24, 40}, "Name Yourself:", orange, small)->setObjectName("glLabel1");
     PlayerNameEd_ = makeedit(w, {112, 40, 169, 21});
+    PlayerNameEd_->setToolTip(QStringLiteral("Your wizard's name; Enter moves on to the body"));
     label({24, 64}, "Your Body:", orange, small)->setObjectName("glLabel10");
     PictureBox_ = makecombo(w, {112, 64, 169, 21});
     WizardPortrait_ = makepicture(w, {296, 64, 20, 20});
@@ -314,10 +340,15 @@ void MainWindow::buildeditor()
     editor_->raise();
 }
 
+void MainWindow::deliver(const input::Action& action)
+{
+    dispatch([this, &action] { input::apply(*form_, action); });
+}
+
 void MainWindow::connectinput()
 {
     using input::Action;
-    auto deliver = [this](Action action) { dispatch([this, &action] { input::apply(*form_, action); }); };
+    auto deliver = [this](const Action& action) { this->deliver(action); };
     auto click = [deliver](Control c) { return [deliver, c] { deliver(Action::click(c)); }; };
     auto settext = [deliver](Control c) {
         return [deliver, c](const QString& text) { deliver(Action::set(c, text.toStdString())); };
@@ -412,6 +443,10 @@ void MainWindow::sync()
     // "<----" keeps its look when the game turns its flag off, and ignores the mouse.
     SellBtn_->setEnabledFlag(c.SellBtn.enabled);
     ComputerBox_->setticked(c.ComputerBox.checked);
+    // The match's keys, only while its turn display is what the player has in front.
+    const bool inmatch = form_->matchrunning && !c.PurchaseWindow.visible && !c.TitleImage.visible;
+    for (QShortcut* shortcut : matchkeys_)
+        shortcut->setEnabled(inmatch);
     // The computer's own clock runs while it is at the controls and the game timer,
     // which brings its periods otherwise, is off.
     if (computerclock_)

@@ -15,26 +15,32 @@
 
 #include "game/computer/computer.h"
 #include "game/controls.h"
+#include "game/input.h"
 #include "present/image.h"
 #include "present/ports.h"
 #include "present/softsurface.h"
 
 class QComboBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QShortcut;
 
 namespace hexbrawl {
 
 class ImageBank;
+class MuteSound;
 class QtDialogs;
+class QtGameTimer;
 class TForm1;
 
 namespace ui {
 
 class ArenaView;
 class BarGauge;
+class MuteMark;
 class CheckBox;
 class PageTabs;
 class PictureView;
@@ -78,9 +84,16 @@ public:
     ArenaView* arena() const { return arena_; }
     ToolWindow* editor() const { return editor_; }
     PictureView* title() const { return title_; }
+    // The "How to play" window, once F1 has opened it.
+    QDialog* howtoplay() const { return howtoplay_; }
+
+    // Every sound off, or on again, for the rest of the session (the key M).
+    void togglemute();
+    bool muted() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     template <typename Action>
@@ -91,6 +104,10 @@ private:
     void buildhud();
     void buildeditor();
     void connectinput();
+    // The keys of a match, M and F1 (keys.cpp).
+    void connectkeys();
+    // A player's action, through the same path for every control and key.
+    void deliver(const input::Action& action);
     void showsprite(PictureView* view, const std::string& name, std::string& shown);
 
     // Ports, then the game that holds references to them.
@@ -98,7 +115,8 @@ private:
     PictureSource pictures_;
     std::unique_ptr<SoftSurface> surface_;
     std::unique_ptr<Sound> ownsound_;
-    std::unique_ptr<GameTimer> owntimer_;
+    std::unique_ptr<MuteSound> mute_;
+    std::unique_ptr<QtGameTimer> owntimer_;
     std::unique_ptr<Clock> ownclock_;
     std::unique_ptr<Clock> seedtap_;
     std::unique_ptr<QtDialogs> ownqtdialogs_;
@@ -107,7 +125,7 @@ private:
     computer::Memory computer_{0};
     // The computer's own periods while the game timer is off (in the Stats Editor);
     // none when the game timer is the caller's.
-    std::unique_ptr<GameTimer> computerclock_;
+    std::unique_ptr<QtGameTimer> computerclock_;
 
     // Main window
     ArenaView* arena_ = nullptr;
@@ -148,6 +166,10 @@ private:
     PickList* Yourlist_ = nullptr;
     TSquareButton* NextPlayerBtn_ = nullptr;
     CheckBox* ComputerBox_ = nullptr;
+
+    MuteMark* mutemark_ = nullptr;
+    QDialog* howtoplay_ = nullptr;
+    std::vector<QShortcut*> matchkeys_;  // on only in a match
     std::array<QWidget*, controlcount> widgets_{};  // by Control
 
     // What the widgets last received, for the lists and pictures that are costly

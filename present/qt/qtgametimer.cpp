@@ -19,10 +19,32 @@ QtGameTimer::QtGameTimer(std::function<void()> tick, Clock clock) : tick_(std::m
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, [this] { wake(); });
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        pacer_.setactive(QGuiApplication::applicationState() == Qt::ApplicationActive, clock_());
+        applicationactive_ = QGuiApplication::applicationState() == Qt::ApplicationActive;
+        pacer_.setactive(applicationactive_, clock_());
         QObject::connect(app, &QGuiApplication::applicationStateChanged, &timer_,
                          [this](Qt::ApplicationState state) { setapplicationactive(state == Qt::ApplicationActive); });
     }
+}
+
+void QtGameTimer::followwindow(QWindow* window)
+{
+    if (window == window_) {
+        refresh();
+        return;
+    }
+    window_ = window;
+    if (window) {
+        QObject::connect(window, &QWindow::windowStateChanged, &timer_, [this] { refresh(); });
+        QObject::connect(window, &QWindow::visibleChanged, &timer_, [this] { refresh(); });
+    }
+    refresh();
+}
+
+void QtGameTimer::refresh()
+{
+    const bool shown = !window_ || (window_->isVisible() && !(window_->windowStates() & Qt::WindowMinimized));
+    pacer_.setactive(applicationactive_ && shown, clock_());
+    rearm();
 }
 
 void QtGameTimer::rearm()
@@ -41,8 +63,8 @@ void QtGameTimer::setenabled(bool enabled)
 
 void QtGameTimer::setapplicationactive(bool active)
 {
-    pacer_.setactive(active, clock_());
-    rearm();
+    applicationactive_ = active;
+    refresh();
 }
 
 void QtGameTimer::wake()

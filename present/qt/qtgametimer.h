@@ -3,7 +3,9 @@
 // next tick, so the game sleeps between ticks instead of polling.
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -23,6 +25,9 @@ public:
     void setenabled(bool enabled) override;
     // Called when the application comes to the foreground or leaves it.
     void setapplicationactive(bool active);
+    // Ticks only while the window is on screen as well: minimised or hidden, it
+    // stands still even where the window system leaves the application active.
+    void followwindow(QWindow* window);
 
     // For tests: whether a wake-up is pending, in how many ms, and the wake-up itself.
     bool armed() const { return timer_.isActive(); }
@@ -31,11 +36,14 @@ public:
 
 private:
     void rearm();
+    void refresh();
 
     std::function<void()> tick_;
     Clock clock_;
     TickPacer pacer_;
     QTimer timer_;
+    bool applicationactive_ = true;
+    QPointer<QWindow> window_;
 };
 
 }  // namespace hexbrawl

@@ -4,6 +4,7 @@
 // keys of a match.
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,10 @@ protected:
             QTest::keyClick(count->edit(), Qt::Key_Up);
         for (const char* name : names) {
             QTest::keyClicks(control(Control::PlayerNameEd), name);
+            // Walk enough for a spell or two.
+            QLineEdit* walk = widget<SpinEdit>(Control::ManaPicker)->edit();
+            walk->selectAll();
+            QTest::keyClicks(walk, "5");
             pick(Control::PictureBox, 0);
             pick(Control::SndBox, 0);
             click(Control::NextPlayerBtn);
@@ -205,6 +210,83 @@ TEST_F(PlayerInput, ANameWithAnEmojiShowsAsTyped)
     auto box = QtDialogs::makebox(MessageKind::info, boxes.at(0), &window);
     box->show();
     EXPECT_TRUE(colourful(box->findChild<QLabel*>("qt_msgbox_label")->grab().toImage()));
+}
+
+// The keys of a match do what their clicks do, through the same path, and
+// nothing where the click would do nothing.
+TEST_F(PlayerInput, TheKeysOfAMatchAreItsClicks)
+{
+    click(Control::TitleImage);
+    // In the editor the keys are the boxes' own: E is typed, Enter moves on.
+    QWidget* name = control(Control::PlayerNameEd);
+    name->setFocus();
+    QTest::keyClicks(name, "Eve 1");
+    EXPECT_EQ(window.form().players[1].name, "Eve 1");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_FALSE(name->hasFocus());
+    EXPECT_TRUE(control(Control::PictureBox)->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == control(Control::PictureBox));
+    EXPECT_FALSE(window.form().matchrunning);
+
+    qobject_cast<QLineEdit*>(name)->clear();
+    startmatch({"Ann", "Bob"});
+    const TForm1& form = window.form();
+    auto press = [this](Qt::Key key) {
+        QApplication::setActiveWindow(&window);
+        QTest::keyClick(&window, key);
+    };
+    auto heard = [this](std::size_t from) {
+        return std::vector<std::string>(sound.heard.begin() + static_cast<std::ptrdiff_t>(from), sound.heard.end());
+    };
+
+    const int first = form.currentplayer;
+    std::size_t from = sound.heard.size();
+    press(Qt::Key_E);
+    EXPECT_NE(form.currentplayer, first);
+    EXPECT_EQ(heard(from), std::vector<std::string>{"button"});
+
+    from = sound.heard.size();
+    press(Qt::Key_1);
+    EXPECT_EQ(form.controls.SpellPicker.selected, 0);
+    EXPECT_EQ(widget<QListWidget>(Control::SpellPicker)->currentRow(), 0);
+    press(Qt::Key_9);  // no ninth spell: like a click below the rows
+    EXPECT_EQ(form.controls.SpellPicker.selected, 0);
+    EXPECT_EQ(heard(from), std::vector<std::string>{"click"});
+
+    from = sound.heard.size();
+    press(Qt::Key_Space);
+    EXPECT_EQ(form.mode, Mode::aiming);
+    EXPECT_EQ(form.controls.AbilityBtn.caption, "Cancel");
+    press(Qt::Key_1);  // the list takes no click while aiming
+    press(Qt::Key_Space);
+    EXPECT_EQ(form.mode, Mode::walking);
+    EXPECT_EQ(heard(from), (std::vector<std::string>{"cast", "click"}));
+
+    // M: every sound off, a mark in the turn display, and on again.
+    auto* mark = window.findChild<QWidget*>("MuteMark");
+    ASSERT_NE(mark, nullptr);
+    press(Qt::Key_M);
+    EXPECT_TRUE(window.muted());
+    EXPECT_TRUE(mark->isVisible());
+    from = sound.heard.size();
+    press(Qt::Key_1);
+    EXPECT_EQ(form.controls.SpellPicker.selected, 0);
+    EXPECT_TRUE(heard(from).empty());
+    press(Qt::Key_M);
+    EXPECT_FALSE(window.muted());
+    EXPECT_FALSE(mark->isVisible());
+    press(Qt::Key_1);
+    EXPECT_EQ(heard(from), std::vector<std::string>{"click"});
+
+    // F1: the rules beside the match, which goes on.
+    press(Qt::Key_F1);
+    ASSERT_NE(window.howtoplay(), nullptr);
+    EXPECT_TRUE(window.howtoplay()->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(timer.enabled);
+    const auto frames = form.frames;
+    window.tick();
+    EXPECT_EQ(form.frames, frames + 1);
 }
 
 }  // namespace

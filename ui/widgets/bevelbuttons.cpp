@@ -75,6 +75,11 @@ SpeakerButton::SpeakerButton(QWidget* parent) : BevelButton(parent, {23, 22}) {}
 
 void SpeakerButton::drawglyph(QPainter& painter, QRectF box, QColor colour) const
 {
+    drawspeaker(painter, box, colour, true);
+}
+
+void drawspeaker(QPainter& painter, QRectF box, QColor colour, bool waves)
+{
     // The speaker's box and cone on the left half, two arcs of sound on the right.
     const double s = std::min(box.width(), box.height());
     QPointF o(box.center().x() - s / 2, box.center().y() - s / 2);
@@ -89,6 +94,8 @@ void SpeakerButton::drawglyph(QPainter& painter, QRectF box, QColor colour) cons
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawPath(cone);
+    if (!waves)
+        return;
     painter.setPen(QPen(colour, 1.3));
     painter.setBrush(Qt::NoBrush);
     for (double r : {0.22, 0.4}) {

@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 
+class QPainter;
+
 namespace hexbrawl::ui {
 
 class BevelButton : public QAbstractButton {
@@ -36,6 +38,9 @@ protected:
 private:
     Qt::ArrowType direction_;
 };
+
+// A loudspeaker in `box`, with two arcs of sound in front of it or none.
+void drawspeaker(QPainter& painter, QRectF box, QColor ink, bool waves);
 
 // A loudspeaker with sound waves: plays something.
 class SpeakerButton final : public BevelButton {
