@@ -18,22 +18,12 @@
 
 #include "game/tform1.h"
 #include "present/qt/qtdialogs.h"
+#include "tests/doubles/fakeports.h"
 #include "ui/mainwindow.h"
 #include "ui/widgets/spinedit.h"
 
 namespace hexbrawl::ui {
 namespace {
-
-class FakeTimer final : public GameTimer {
-public:
-    bool enabled = false;
-    void setenabled(bool on) override { enabled = on; }
-};
-
-class FixedClock final : public Clock {
-public:
-    std::uint32_t seedvalue() override { return 4242; }
-};
 
 class HeardSound final : public Sound {
 public:

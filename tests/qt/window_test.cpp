@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "game/tform1.h"
+#include "tests/doubles/fakeports.h"
 #include "ui/display.h"
 #include "ui/widgets/arenaview.h"
 #include "ui/widgets/checkbox.h"
@@ -28,29 +29,6 @@
 
 namespace hexbrawl::ui {
 namespace {
-
-struct Message {
-    MessageKind kind;
-    std::string text;
-};
-
-// Answers every box at once and keeps what it said.
-class FakeDialogs final : public Dialogs {
-public:
-    std::vector<Message> shown;
-    void showmessage(MessageKind kind, const std::string& text) override { shown.push_back({kind, text}); }
-};
-
-class FakeTimer final : public GameTimer {
-public:
-    bool enabled = false;
-    void setenabled(bool on) override { enabled = on; }
-};
-
-class FixedClock final : public Clock {
-public:
-    std::uint32_t seedvalue() override { return 4242; }
-};
 
 class Window : public testing::Test {
 protected:

@@ -13,21 +13,11 @@
 #include <cmath>
 
 #include "game/tform1.h"
+#include "tests/doubles/fakeports.h"
 #include "ui/mainwindow.h"
 
 namespace hexbrawl::ui {
 namespace {
-
-class FakeDialogs final : public Dialogs {
-public:
-    std::vector<std::string> shown;
-    void showmessage(MessageKind, const std::string& text) override { shown.push_back(text); }
-};
-
-class FixedClock final : public Clock {
-public:
-    std::uint32_t seedvalue() override { return 4242; }
-};
 
 // Runs xdotool and waits for it; what it sends reaches the window at the next
 // turn of the event loop.
