@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core
   xvfb xauth python3
+  pulseaudio pulseaudio-utils  # a sound server of the tests' own, and its recorder
   desktop-file-utils appstream
 )
 case ${1:-} in
