@@ -97,7 +97,7 @@ std::vector<float> heard(const WaveEntry& entry)
 struct Play {
     const char* clip;
     double at = 0;  // seconds on the test's clock
-    // Found in the recording: the closest match of the clip's first 0.125 s near the
+    // Found in the recording: the closest match of the clip's first 0.05 s near the
     // play (correlation, 1 for the very shape) and its loudness there (1 as played).
     double latency = 0, match = 0, gain = 0;
     double whole = 0;  // the loudness over the whole clip: less if a dropout shifted its end
@@ -106,13 +106,13 @@ struct Play {
 
 // Looks for each play, in order, in the recording: the first place from a little
 // before the play to 0.4 s after it where the clip's beginning matches, then the
-// best match close by; its scaled copy is taken out, so that the next play of an
+// best match within the length of that beginning; its scaled copy is taken out, so that the next play of an
 // overlapping clip is looked for in what is left.
 void find(std::vector<Play>& plays, std::vector<float> left, double zero)
 {
     for (Play& play : plays) {
         const std::vector<float> clip = heard(findwave(play.clip));
-        const std::size_t head = std::min<std::size_t>(clip.size(), rate / 8);
+        const std::size_t head = std::min<std::size_t>(clip.size(), rate / 20);
         double clipenergy = 0;
         for (std::size_t i = 0; i < head; ++i)
             clipenergy += clip[i] * clip[i];
@@ -139,7 +139,8 @@ void find(std::vector<Play>& plays, std::vector<float> left, double zero)
         }
         if (!play.found)
             continue;
-        for (std::size_t at = found + 1; at < std::min(found + rate / 100, last); ++at)
+        // A tone matches itself a few periods early too: the best match comes later.
+        for (std::size_t at = found + 1; at < std::min(found + head, last); ++at)
             if (const double m = match(at); m > play.match) {
                 play.match = m;
                 found = at;
