@@ -15,10 +15,12 @@ namespace hexbrawl {
 namespace {
 
 // Short enough to keep the delay from a click to its sound small; long enough that
-// the stream, fed from the user-interface thread, does not run dry: asked for 60 ms,
-// a PulseAudio server granted 45, and the first half second after a resume then
-// often lost 10 to 20 ms of sound; asked for 80, it grants 60 and none was lost.
-constexpr int buffermilliseconds = 80;
+// the stream, fed from the user-interface thread, does not run dry. A PulseAudio
+// server grants about two thirds of what is asked. Asked for 60 ms, the first half
+// second after a resume often lost 10 to 20 ms of sound; asked for 80, now and then
+// with two busy processes on two cores; asked for 120 (80 granted, a sound heard
+// about 50 ms after its play), none was lost in our trials.
+constexpr int buffermilliseconds = 120;
 // After this long without a voice the stream is suspended, so that an idle game
 // wakes neither itself nor the sound server; the next play resumes it.
 constexpr int quietmilliseconds = 500;
