@@ -4,6 +4,8 @@
 // monitor while it plays clips as a game does (quick repeats that overlap, plays
 // seconds apart that reuse a finished voice, several clips at once, pauses long
 // enough for the stream to rest) and finds the start of every play in the recording.
+// HEXBRAWL_SOUND_VERBOSE=1 prints every play as found; HEXBRAWL_SOUND_RECORDING=FILE
+// keeps the recording (raw 16-bit samples, one channel) and FILE.plays the plays.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
