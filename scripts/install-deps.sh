@@ -10,7 +10,9 @@ packages=(
   libjpeg62-turbo-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-urw-base35 fonts-dejavu-core fonts-noto-color-emoji
-  xvfb xauth python3 openbox xdotool x11-utils
+  xvfb xauth python3
+  openbox xdotool x11-utils  # a window manager and a hand on the keys for the real-window tests
+  pulseaudio pulseaudio-utils  # a sound server of the tests' own, and its recorder
   desktop-file-utils appstream
 )
 case ${1:-} in

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The sound port of the window: every clip plays through its own list of voices,
-// one QSoundEffect each.
+// and every voice through one audio stream that mixes them (see mixer.h).
 #pragma once
 
-#include <QUrl>
-
+#include <cstddef>
 #include <memory>
 
 #include "present/ports.h"
@@ -12,17 +11,16 @@
 
 namespace hexbrawl {
 
-// Where the clip's samples are built into the program: "qrc:/sounds/click.wav".
-QUrl clipurl(const WaveEntry& wave);
+class SoundOutput;
 
 class QtSound final : public Sound {
 public:
-    // Loads every clip of the catalogue from the program's resources. With no audio
-    // output at all it makes no voices and stays silent, without a word.
+    // Converts every clip of the catalogue for the default audio output. With no
+    // audio output at all it makes no voices and stays silent, without a word.
     QtSound();
-    // With the given voices and clock instead of real ones (for tests); a null
-    // factory means there is no audio output.
-    QtSound(VoiceBank::Factory factory, VoiceBank::Clock clock);
+    // With the given voices instead of real ones (for tests); a null factory means
+    // there is no audio output.
+    explicit QtSound(VoiceBank::Factory factory);
     ~QtSound() override;
 
     void playwave(std::string_view asnamed, const WaveEntry& wave) override;
@@ -30,7 +28,14 @@ public:
     bool silent() const { return !bank_; }
     std::size_t voicecount(const WaveEntry& wave) const { return bank_ ? bank_->voicecount(wave) : 0; }
 
+    // The stream's state, for the tests against a real sound server: whether it
+    // is running (not suspended after a silence, not stopped) and how many
+    // milliseconds of sound its output buffer holds.
+    bool streaming() const;
+    int bufferms() const;
+
 private:
+    std::unique_ptr<SoundOutput> output_;
     std::unique_ptr<VoiceBank> bank_;
 };
 

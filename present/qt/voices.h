@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The voices of the sound clips: which playable copy of a clip a play goes to.
-// Pure bookkeeping; the voices themselves and the clock come from outside.
+// Pure bookkeeping; the voices themselves come from outside and say whether they
+// are sounding.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "present/catalogues.h"
@@ -20,14 +19,15 @@ public:
     virtual ~Voice() = default;
     // Stops it, rewinds it and starts it once from the beginning.
     virtual void restart() = 0;
+    // Still playing its clip: started and not yet at the end of what is heard.
+    virtual bool sounding() const = 0;
 };
 
 class VoiceBank {
 public:
     using Factory = std::function<std::unique_ptr<Voice>(const WaveEntry&)>;
-    using Clock = std::function<std::int64_t()>;  // milliseconds, never going back
 
-    VoiceBank(Factory factory, Clock clock);
+    explicit VoiceBank(Factory factory);
 
     // Makes the clip's first voice, so that its samples are ready before the first play.
     void load(const WaveEntry& wave);
@@ -36,21 +36,11 @@ public:
     std::size_t play(const WaveEntry& wave);
     std::size_t voicecount(const WaveEntry& wave) const;
 
-    // A voice sounds from its start for the clip's length. Asking the audio back end
-    // instead would be wrong: without a device it says "playing" for ever, and it
-    // reports data handed to the sink rather than what is heard.
-    static std::int64_t lengthms(const WaveEntry& wave);
-
 private:
-    struct Slot {
-        std::unique_ptr<Voice> voice;
-        std::optional<std::int64_t> startedat;
-    };
-    std::vector<Slot>& voicesof(const WaveEntry& wave);
+    std::vector<std::unique_ptr<Voice>>& voicesof(const WaveEntry& wave);
 
     Factory factory_;
-    Clock clock_;
-    std::vector<std::vector<Slot>> clips_;  // by catalogue index
+    std::vector<std::vector<std::unique_ptr<Voice>>> clips_;  // by catalogue index
 };
 
 }  // namespace hexbrawl
