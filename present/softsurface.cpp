@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 
 namespace hexbrawl {
@@ -65,11 +66,92 @@ private:
     double cx_, cy_, rx_, ry_;
 };
 
+// A rectangle of cells, right and bottom exclusive.
+struct Box {
+    int left, top, right, bottom;
+    i64 area() const { return i64{right - left} * (bottom - top); }
+};
+
+Box hull(const Box& a, const Box& b)
+{
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
+}
+
+// The cells that the hull of the two covers and neither of them does.
+i64 waste(const Box& a, const Box& b)
+{
+    const i64 across = std::max(0, std::min(a.right, b.right) - std::max(a.left, b.left));
+    const i64 down = std::max(0, std::min(a.bottom, b.bottom) - std::max(a.top, b.top));
+    return hull(a, b).area() - a.area() - b.area() + across * down;
+}
+
+// Each rectangle handed to the window system costs about as much as this many
+// cells shown more; and a handful is enough for any frame.
+constexpr i64 rectanglecost = 64;
+constexpr std::size_t mostrectangles = 8;
+
+// Adds a box to the rectangles, merged with the one it adds least to when that is
+// cheap or when there are enough of them already.
+void gather(std::vector<Box>& boxes, Box box)
+{
+    for (;;) {
+        std::size_t best = boxes.size();
+        i64 least = 0;
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            if (const i64 w = waste(boxes[i], box); best == boxes.size() || w < least) {
+                best = i;
+                least = w;
+            }
+        if (best == boxes.size() || (least > rectanglecost && boxes.size() < mostrectangles)) {
+            boxes.push_back(box);
+            return;
+        }
+        box = hull(boxes[best], box);
+        boxes.erase(boxes.begin() + static_cast<std::ptrdiff_t>(best));
+    }
+}
+
 }  // namespace
 
 SoftSurface::SoftSurface(PictureSource source)
-    : source_(std::move(source)), buffer_(static_cast<std::size_t>(width) * height, 0xFF000000u)
+    : source_(std::move(source)), buffer_(static_cast<std::size_t>(width) * height, 0xFF000000u),
+      marks_(static_cast<std::size_t>(cellcolumns) * cellrows, 0), differs_(marks_.size(), 0)
 {}
+
+void SoftSurface::mark(i64 left, i64 top, i64 right, i64 bottom) const
+{
+    // Both marks at once: the cell holds the same whatever it held before.
+    for (i64 band = top / cell; band <= (bottom - 1) / cell; ++band) {
+        std::uint8_t* row = marks_.data() + band * cellcolumns;
+        std::fill(row + left / cell, row + (right - 1) / cell + 1, sinceflip | sinceground);
+    }
+}
+
+template <typename Run>
+void SoftSurface::runs(const std::vector<std::uint8_t>& cells, std::uint8_t bit, Run run)
+{
+    for (int band = 0; band < cellrows; ++band) {
+        const std::uint8_t* row = cells.data() + static_cast<std::size_t>(band) * cellcolumns;
+        for (int c = 0; c < cellcolumns;) {
+            if (!(row[c] & bit)) {
+                ++c;
+                continue;
+            }
+            const int from = c;
+            while (c < cellcolumns && (row[c] & bit))
+                ++c;
+            run(band, from, c);
+        }
+    }
+}
+
+template <typename Row>
+void SoftSurface::rows(int band, int from, int to, Row row)
+{
+    const int x0 = from * cell, x1 = std::min(to * cell, width);
+    for (int y = band * cell; y < std::min(band * cell + cell, height); ++y)
+        row(static_cast<std::size_t>(y) * width + x0, static_cast<std::size_t>(x1 - x0));
+}
 
 void SoftSurface::clearsurface()
 {
@@ -87,6 +169,7 @@ void SoftSurface::fillrow(i64 y, i64 from, i64 to, std::uint32_t colour) const
     to = std::min<i64>(to, width - 1);
     if (from > to)
         return;
+    mark(from, y, to + 1, y + 1);
     std::fill_n(buffer_.data() + y * width + from, to - from + 1, colour);
 }
 
@@ -126,19 +209,40 @@ void SoftSurface::settleground() const
     if (g.tiles.size() >= worthkeeping && g.tiles == g.kepttiles) {
         auto now = prints(g.tiles);
         if (now == g.keptprints) {
-            std::copy(g.kept.begin(), g.kept.end(), buffer_.begin());
+            if (groundintact_) {
+                // Back only where something was drawn on it; that is a change too.
+                runs(marks_, sinceground, [&](int band, int from, int to) {
+                    rows(band, from, to, [&](std::size_t at, std::size_t n) {
+                        std::copy_n(g.kept.data() + at, n, buffer_.data() + at);
+                    });
+                });
+                for (std::uint8_t& m : marks_)
+                    m = m ? sinceflip : 0;
+            } else {
+                std::copy(g.kept.begin(), g.kept.end(), buffer_.begin());
+                laidground(true);
+            }
             return;
         }
     }
     std::fill(buffer_.begin(), buffer_.end(), 0xFF000000u);
     for (const Tile& tile : g.tiles)
         opaque(tile);
-    if (g.tiles.size() >= worthkeeping) {
+    const bool keep = g.tiles.size() >= worthkeeping;
+    laidground(keep);
+    if (keep) {
         g.kept = buffer_;
         g.keptprints = prints(g.tiles);
         std::swap(g.kepttiles, g.tiles);
     }
     g.tiles.clear();
+}
+
+void SoftSurface::laidground(bool kept) const
+{
+    whole_ = true;
+    groundintact_ = kept;
+    std::fill(marks_.begin(), marks_.end(), 0);
 }
 
 void SoftSurface::drawimage(const PictureEntry& picture, int x, int y)
@@ -150,14 +254,17 @@ void SoftSurface::drawimage(const PictureEntry& picture, int x, int y)
         return;
     }
     settle();
+    // The visible part, in picture coordinates.
+    i64 sx0 = std::max<i64>(0, -static_cast<i64>(x)), sx1 = std::min<i64>(pw, i64{width} - x);
+    i64 sy0 = std::max<i64>(0, -static_cast<i64>(y)), sy1 = std::min<i64>(ph, i64{height} - y);
+    if (sx0 >= sx1 || sy0 >= sy1)
+        return;
+    mark(x + sx0, y + sy0, x + sx1, y + sy1);
     if (!picture.transparent) {
         opaque({&image, static_cast<int>(pw), static_cast<int>(ph), x, y});
         return;
     }
     const std::uint32_t key = picture.key;
-    // The visible part, in picture coordinates.
-    i64 sx0 = std::max<i64>(0, -static_cast<i64>(x)), sx1 = std::min<i64>(pw, i64{width} - x);
-    i64 sy0 = std::max<i64>(0, -static_cast<i64>(y)), sy1 = std::min<i64>(ph, i64{height} - y);
     for (i64 sy = sy0; sy < sy1; ++sy) {
         const std::uint32_t* src = image.pixels.data() + sy * image.width;
         std::uint32_t* dst = buffer_.data() + (y + sy) * width + x;
@@ -180,8 +287,9 @@ void SoftSurface::stretchimage(const PictureEntry& picture, int left, int top, i
     i64 w = i64{right} - left, h = i64{bottom} - top;
     i64 x0 = std::max<i64>(left, 0), x1 = std::min<i64>(right, width);
     i64 y0 = std::max<i64>(top, 0), y1 = std::min<i64>(bottom, height);
-    if (x0 >= x1)
+    if (x0 >= x1 || y0 >= y1)
         return;
+    mark(x0, y0, x1, y1);
     // Nearest neighbour: target column c of the rectangle samples column c x pw / w.
     columns_.resize(static_cast<std::size_t>(x1 - x0));
     for (i64 x = x0; x < x1; ++x)
@@ -308,12 +416,65 @@ void SoftSurface::settleellipses() const
     }
 }
 
+void SoftSurface::findchanges()
+{
+    // Cells written since the last flip are compared with the frame shown, a run
+    // of them at a time and cell by cell only where the run differs.
+    std::fill(differs_.begin(), differs_.end(), 0);
+    const std::uint32_t* now = buffer_.data();
+    std::uint32_t* shown = shown_.data();
+    const auto same = [&](std::size_t at, std::size_t n) { return std::memcmp(now + at, shown + at, n * 4) == 0; };
+    runs(marks_, sinceflip, [&](int band, int from, int to) {
+        bool alike = true;
+        rows(band, from, to, [&](std::size_t at, std::size_t n) { alike = alike && same(at, n); });
+        if (alike)
+            return;
+        for (int c = from; c < to; ++c)
+            rows(band, c, c + 1, [&](std::size_t at, std::size_t n) {
+                if (same(at, n))
+                    return;
+                std::memcpy(shown + at, now + at, n * 4);
+                differs_[static_cast<std::size_t>(band) * cellcolumns + static_cast<std::size_t>(c)] = 1;
+            });
+    });
+
+    // Runs of the same columns in consecutive bands make one box; then the boxes
+    // are gathered into a few rectangles.
+    std::vector<Box> pieces, boxes;
+    runs(differs_, 1, [&](int band, int from, int to) {
+        for (Box& p : pieces)
+            if (p.bottom == band && p.left == from && p.right == to) {
+                p.bottom = band + 1;
+                return;
+            }
+        pieces.push_back({from, band, to, band + 1});
+    });
+    for (const Box& p : pieces)
+        gather(boxes, p);
+    for (const Box& b : boxes)
+        changed_.push_back(
+            {b.left * cell, b.top * cell, std::min(b.right * cell, width), std::min(b.bottom * cell, height)});
+}
+
 void SoftSurface::flipsurface()
 {
     settle();
     ++frames_;
+    changed_.clear();
+    if (presenter_) {
+        if (whole_ || !presented_) {
+            shown_ = buffer_;
+            changed_.push_back({0, 0, width, height});
+        } else {
+            findchanges();
+        }
+    }
+    presented_ = presenter_ != nullptr;
+    whole_ = false;
+    for (std::uint8_t& m : marks_)
+        m &= static_cast<std::uint8_t>(~sinceflip);
     if (presenter_)
-        presenter_(buffer_.data(), width, height);
+        presenter_({buffer_.data(), width, height, changed_});
 }
 
 }  // namespace hexbrawl

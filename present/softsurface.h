@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The arena's drawing surface in plain memory: a 750 x 750 back buffer the game
-// draws on, handed to whoever presents it at every flip. No window system here, so
-// the same drawing runs in the window, in the tests and in the benchmarks.
+// draws on, handed to whoever presents it at every flip together with the part of
+// it that changed since the flip before. No window system here, so the same drawing
+// runs in the window, in the tests and in the benchmarks.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,18 +27,36 @@ constexpr std::uint32_t bufferpixel(std::uint32_t bgr)
     return 0xFF000000u | (bgr & 0xFFu) << 16 | (bgr & 0xFF00u) | (bgr >> 16 & 0xFFu);
 }
 
+// A rectangle of the surface, right and bottom exclusive.
+struct SurfaceRect {
+    int left, top, right, bottom;
+    bool operator==(const SurfaceRect&) const = default;
+};
+
 class SoftSurface final : public Surface {
 public:
     static constexpr int width = 750;
     static constexpr int height = 750;
 
-    // Receives the finished frame: width x height pixels 0xFFRRGGBB, top row first,
-    // laid out so that a QImage of Format_RGB32 can wrap it without copying.
-    using Presenter = std::function<void(const std::uint32_t* pixels, int w, int h)>;
+    // A finished frame: width x height pixels 0xFFRRGGBB, top row first, laid out so
+    // that a QImage of Format_RGB32 can wrap it without copying. `changed` holds
+    // every pixel that differs from the frame handed to the presenter before, in a
+    // few rectangles: none when nothing changed, the whole surface the first time.
+    struct Flip {
+        const std::uint32_t* pixels;
+        int width, height;
+        std::span<const SurfaceRect> changed;
+    };
+    using Presenter = std::function<void(const Flip&)>;
 
     explicit SoftSurface(PictureSource source);
 
-    void setpresenter(Presenter presenter) { presenter_ = std::move(presenter); }
+    // A new presenter has seen nothing yet: its first flip is the whole frame.
+    void setpresenter(Presenter presenter)
+    {
+        presenter_ = std::move(presenter);
+        presented_ = false;
+    }
 
     void clearsurface() override;
     void drawimage(const PictureEntry& picture, int x, int y) override;
@@ -68,6 +88,11 @@ private:
     //   copied back whole;
     // - a run of ellipses: drawn row by row from the last to the first, each pixel
     //   written only by the ellipse that is on top of it.
+    //
+    // Every write on top of the ground marks the cells of 8 x 8 pixels it touches.
+    // That is what makes a quiet frame cheap twice: the kept ground is copied back
+    // only into the cells drawn on since it was laid, and at the flip only the cells
+    // written since the flip before are compared with the frame shown then.
     struct Tile {
         const Image* image;
         int w, h, x, y;
@@ -86,6 +111,12 @@ private:
         std::vector<std::uint32_t> kept;  // the frame they made
     };
 
+    static constexpr int cell = 8;
+    static constexpr int cellcolumns = (width + cell - 1) / cell;
+    static constexpr int cellrows = (height + cell - 1) / cell;
+    // The marks of a cell: written since the last flip, since the ground was laid.
+    static constexpr std::uint8_t sinceflip = 1, sinceground = 2;
+
     void settle() const
     {
         if (ground_.pending)
@@ -98,14 +129,38 @@ private:
     std::vector<std::pair<const Image*, std::uint64_t>> prints(const std::vector<Tile>& tiles) const;
     void opaque(const Tile& tile) const;
     void fillrow(long long y, long long from, long long to, std::uint32_t colour) const;
+    // After a ground is laid: the whole buffer is new, and it is the kept ground
+    // when `kept`.
+    void laidground(bool kept) const;
+    // Marks the cells under a rectangle already clipped to the surface.
+    void mark(long long left, long long top, long long right, long long bottom) const;
+    // Calls `run(band, from, to)` for every run of cells [from, to) in a band (a
+    // row of cells) that carry `bit`.
+    template <typename Run>
+    static void runs(const std::vector<std::uint8_t>& cells, std::uint8_t bit, Run run);
+    // The pixels of a run of cells, row by row: `row(offset, count)` in the buffer.
+    template <typename Row>
+    static void rows(int band, int from, int to, Row row);
+    // Brings the frame shown up to date in the cells that changed, and lists them.
+    void findchanges();
 
     PictureSource source_;
-    Presenter presenter_;
     mutable std::vector<std::uint32_t> buffer_;
     mutable Ground ground_;
     mutable std::vector<Ellipse> ellipses_;
     std::vector<long long> columns_;  // a stretch's source column for each target column
     long frames_ = 0;
+
+    mutable std::vector<std::uint8_t> marks_;  // per cell, row by row
+    // The buffer may differ anywhere from the frame shown (a new ground, a clear).
+    mutable bool whole_ = true;
+    // The buffer holds the kept ground wherever no cell is marked `sinceground`.
+    mutable bool groundintact_ = false;
+    Presenter presenter_;
+    bool presented_ = false;  // `shown_` is what the presenter has
+    std::vector<std::uint32_t> shown_;
+    std::vector<std::uint8_t> differs_;  // per cell, at the flip
+    std::vector<SurfaceRect> changed_;
 };
 
 }  // namespace hexbrawl

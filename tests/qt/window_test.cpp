@@ -482,7 +482,8 @@ TEST(ArenaView, ShowsTheLastFlippedFrameAndReportsPresses)
     view.resize(750, 750);
     std::vector<std::uint32_t> frame(750 * 750, 0xFF000000u);
     frame[20 * 750 + 10] = 0xFF123456u;
-    view.present(frame.data(), 750, 750);
+    const SurfaceRect whole{0, 0, 750, 750};
+    view.present({frame.data(), 750, 750, {&whole, 1}});
     frame[20 * 750 + 10] = 0xFFFFFFFFu;  // the next frame, not yet flipped
     QImage shown = view.grab().toImage();
     EXPECT_EQ(shown.pixel(10, 20), 0xFF123456u);
