@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// hexbrawl-bench: the speed of a frame, of the catalogue and of start-up, each
-// measured against SurfaceCopy, a plain copy of one frame's pixels in the same run.
+// hexbrawl-bench: the speed of a frame, of finding what a quiet frame changed, of
+// the catalogue and of start-up, each measured against SurfaceCopy, a plain copy of
+// one frame's pixels in the same run.
 // It ends with one line per case, "ratio NAME X.XX": the case's median time as a
 // multiple of SurfaceCopy's median.
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@
 #include <exception>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,58 @@ void Frame(benchmark::State& state, bench::Game& game, const bench::Snapshot& po
         state.SkipWithError(("the tick showed: " + game.session().messages().front().text).c_str());
 }
 
+// Passes the drawing on; while armed, the benchmark's clock runs only during the
+// flip, once the drawing held back is finished.
+class FlipClock final : public Surface {
+public:
+    explicit FlipClock(SoftSurface& target) : target_(target) {}
+    void arm(benchmark::State* state) { state_ = state; }
+
+    void clearsurface() override { target_.clearsurface(); }
+    void drawimage(const PictureEntry& p, int x, int y) override { target_.drawimage(p, x, y); }
+    void stretchimage(const PictureEntry& p, int l, int t, int r, int b) override
+    {
+        target_.stretchimage(p, l, t, r, b);
+    }
+    void drawellipse(int l, int t, int r, int b, std::uint32_t pen, std::optional<std::uint32_t> fill) override
+    {
+        target_.drawellipse(l, t, r, b, pen, fill);
+    }
+    void flipsurface() override
+    {
+        if (!state_) {
+            target_.flipsurface();
+            return;
+        }
+        benchmark::DoNotOptimize(target_.pixels());
+        state_->ResumeTiming();
+        target_.flipsurface();
+        state_->PauseTiming();
+    }
+
+private:
+    SoftSurface& target_;
+    benchmark::State* state_ = nullptr;
+};
+
+// The flip of a tick in which nothing moves: the frame is drawn as always, and
+// finding that no pixel of it changed is what is measured.
+void FlipQuiet(benchmark::State& state, bench::Game& game, const bench::Snapshot& position, FlipClock& clock)
+{
+    game.draw(true);
+    position.restore(game.form());
+    game.session().tick(1);  // the frame shown before
+    clock.arm(&state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        position.restore(game.form());
+        game.session().tick(1);
+        state.ResumeTiming();
+    }
+    clock.arm(nullptr);
+    position.restore(game.form());
+}
+
 // The computer's decision in a turn of the busy position, once the shots in flight
 // have landed (nothing is decided while they fly): 12 wizards, 30 trees and the 25
 // blocks and reflects standing. Every living wizard takes the turn in its own copy of
@@ -65,14 +119,7 @@ void ComputerMove(benchmark::State& state, const TForm1& position)
         if (position.players[p].hp <= 0)
             continue;
         auto f = std::make_unique<TForm1>(position);
-        for (int i = Inplay::first; i <= f->inplaycount;) {
-            if (f->inplay[i].kind != Ranged) {
-                ++i;
-                continue;
-            }
-            f->inplay.remove(i, Inplay::last, [](Tability& last) { last = Tability{}; });
-            --f->inplaycount;
-        }
+        bench::grounded(*f);
         f->currentplayer = p;
         f->computer[p] = true;
         f->mode = Mode::walking;
@@ -156,6 +203,10 @@ int main(int argc, char** argv)
 
     ImageBank bank;
     SoftSurface surface([&bank](const PictureEntry& entry) -> const Image& { return bank.picture(entry); });
+    // In the window every flip goes to the arena, which makes the surface find what
+    // changed; here it goes nowhere, but the changes are found all the same.
+    surface.setpresenter([](const SoftSurface::Flip& flip) { benchmark::DoNotOptimize(flip.changed.data()); });
+    FlipClock flipclock(surface);
 
     struct Case {
         const char* name;
@@ -164,12 +215,13 @@ int main(int argc, char** argv)
         std::unique_ptr<bench::Snapshot> position;
     };
     std::vector<Case> frames;
+    frames.push_back({"FrameQuiet", bench::quiet, nullptr, nullptr});
     frames.push_back({"FrameTypical", bench::typical, nullptr, nullptr});
     frames.push_back({"FrameBusy", bench::busy, nullptr, nullptr});
     frames.push_back({"FrameWorst", bench::worst, nullptr, nullptr});
     for (Case& c : frames) {
         try {
-            c.game = c.build(surface);
+            c.game = c.build(flipclock);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "%s: %s\n", c.name, e.what());
             return 1;
@@ -186,7 +238,11 @@ int main(int argc, char** argv)
     for (Case& c : frames)
         setup(benchmark::RegisterBenchmark(c.name,
                                            [&c](benchmark::State& state) { Frame(state, *c.game, *c.position); }));
-    const TForm1& busy = frames[1].game->form();
+    Case& quiet = frames[0];
+    setup(benchmark::RegisterBenchmark("FlipQuiet", [&quiet, &flipclock](benchmark::State& state) {
+        FlipQuiet(state, *quiet.game, *quiet.position, flipclock);
+    }));
+    const TForm1& busy = frames[2].game->form();
     setup(
         benchmark::RegisterBenchmark("ComputerMove", [&busy](benchmark::State& state) { ComputerMove(state, busy); }));
     setup(benchmark::RegisterBenchmark("Catalogue", Catalogue));
