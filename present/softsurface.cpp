@@ -111,6 +111,17 @@ void gather(std::vector<Box>& boxes, Box box)
     }
 }
 
+// The pictures a list of drawing calls or tiles uses, in order, with repeats.
+template <typename Drawn>
+std::vector<const Image*> picturesof(const std::vector<Drawn>& drawn)
+{
+    std::vector<const Image*> out;
+    out.reserve(drawn.size());
+    for (const Drawn& d : drawn)
+        out.push_back(d.image);
+    return out;
+}
+
 }  // namespace
 
 SoftSurface::SoftSurface(PictureSource source)
@@ -125,6 +136,7 @@ void SoftSurface::mark(i64 left, i64 top, i64 right, i64 bottom) const
         std::uint8_t* row = marks_.data() + band * cellcolumns;
         std::fill(row + left / cell, row + (right - 1) / cell + 1, sinceflip | sinceground);
     }
+    marked_ = true;
 }
 
 template <typename Run>
@@ -156,7 +168,7 @@ void SoftSurface::rows(int band, int from, int to, Row row)
 void SoftSurface::clearsurface()
 {
     // Whatever was held back would be covered anyway.
-    ellipses_.clear();
+    calls_.clear();
     ground_.tiles.clear();
     ground_.pending = true;
 }
@@ -185,57 +197,58 @@ void SoftSurface::opaque(const Tile& tile) const
     }
 }
 
-std::vector<std::pair<const Image*, std::uint64_t>> SoftSurface::prints(const std::vector<Tile>& tiles) const
+void SoftSurface::settleheld() const
 {
-    std::vector<std::pair<const Image*, std::uint64_t>> out;
-    for (const Tile& tile : tiles) {
-        if (std::any_of(out.begin(), out.end(), [&](const auto& p) { return p.first == tile.image; }))
-            continue;
-        std::uint64_t h = 1469598103934665603u ^ static_cast<std::uint64_t>(tile.image->width) << 32 ^
-                          static_cast<std::uint64_t>(tile.image->height);
-        for (std::uint32_t p : tile.image->pixels)
-            h = (h ^ p) * 1099511628211u;
-        out.emplace_back(tile.image, h);
+    if (!ground_.pending) {
+        // Drawn on a frame already finished: the buffer is no longer just the
+        // ground and the calls played on it.
+        play(calls_);
+        calls_.clear();
+        playedvalid_ = false;
+        return;
     }
-    return out;
-}
-
-void SoftSurface::settleground() const
-{
     Ground& g = ground_;
     g.pending = false;
     // A few tiles are quicker drawn than compared and kept.
     constexpr std::size_t worthkeeping = 64;
-    if (g.tiles.size() >= worthkeeping && g.tiles == g.kepttiles) {
-        auto now = prints(g.tiles);
-        if (now == g.keptprints) {
-            if (groundintact_) {
-                // Back only where something was drawn on it; that is a change too.
-                runs(marks_, sinceground, [&](int band, int from, int to) {
-                    rows(band, from, to, [&](std::size_t at, std::size_t n) {
-                        std::copy_n(g.kept.data() + at, n, buffer_.data() + at);
-                    });
-                });
-                for (std::uint8_t& m : marks_)
-                    m = m ? sinceflip : 0;
-            } else {
-                std::copy(g.kept.begin(), g.kept.end(), buffer_.begin());
-                laidground(true);
-            }
+    if (g.tiles.size() >= worthkeeping && g.tiles == g.kepttiles && g.keptpictures.same()) {
+        if (groundintact_ && playedvalid_ && calls_ == played_ && playedpictures_.same()) {
+            // The same frame as before: the buffer holds it already.
+            calls_.clear();
             return;
         }
+        if (groundintact_) {
+            // Back only where something was drawn on it; that is a change too.
+            runs(marks_, sinceground, [&](int band, int from, int to) {
+                rows(band, from, to,
+                     [&](std::size_t at, std::size_t n) { std::copy_n(g.kept.data() + at, n, buffer_.data() + at); });
+            });
+            for (std::uint8_t& m : marks_)
+                m = m ? sinceflip : 0;
+            marked_ = true;
+        } else {
+            std::copy(g.kept.begin(), g.kept.end(), buffer_.begin());
+            laidground(true);
+        }
+    } else {
+        std::fill(buffer_.begin(), buffer_.end(), 0xFF000000u);
+        for (const Tile& tile : g.tiles)
+            opaque(tile);
+        const bool keep = g.tiles.size() >= worthkeeping;
+        laidground(keep);
+        if (keep) {
+            g.kept = buffer_;
+            g.keptpictures.keep(picturesof(g.tiles));
+            std::swap(g.kepttiles, g.tiles);
+        }
+        g.tiles.clear();
     }
-    std::fill(buffer_.begin(), buffer_.end(), 0xFF000000u);
-    for (const Tile& tile : g.tiles)
-        opaque(tile);
-    const bool keep = g.tiles.size() >= worthkeeping;
-    laidground(keep);
-    if (keep) {
-        g.kept = buffer_;
-        g.keptprints = prints(g.tiles);
-        std::swap(g.kepttiles, g.tiles);
-    }
-    g.tiles.clear();
+    play(calls_);
+    std::swap(played_, calls_);
+    calls_.clear();
+    playedvalid_ = groundintact_;
+    if (playedvalid_)
+        playedpictures_.keep(picturesof(played_));
 }
 
 void SoftSurface::laidground(bool kept) const
@@ -245,15 +258,66 @@ void SoftSurface::laidground(bool kept) const
     std::fill(marks_.begin(), marks_.end(), 0);
 }
 
+void SoftSurface::play(const std::vector<Call>& calls) const
+{
+    for (const Call& c : calls) {
+        if (c.kind == Call::Kind::ellipse) {
+            ellipses_.push_back(
+                {c.left, c.top, c.right, c.bottom, c.pen, c.filled ? std::optional(c.fill) : std::nullopt});
+            continue;
+        }
+        if (!ellipses_.empty())
+            settleellipses();
+        if (c.kind == Call::Kind::image)
+            paintimage(c);
+        else
+            paintstretch(c);
+    }
+    if (!ellipses_.empty())
+        settleellipses();
+}
+
+bool SoftSurface::Copies::same() const
+{
+    return std::all_of(copies_.begin(), copies_.end(), [](const Copy& c) {
+        return c.image->width == c.width && c.image->height == c.height && c.image->pixels == c.pixels;
+    });
+}
+
+void SoftSurface::Copies::keep(const std::vector<const Image*>& pictures)
+{
+    std::vector<Copy> kept;
+    for (const Image* picture : pictures) {
+        const auto of = [&](const Copy& c) { return c.image == picture; };
+        if (!picture || std::any_of(kept.begin(), kept.end(), of))
+            continue;
+        auto old = std::find_if(copies_.begin(), copies_.end(), of);
+        if (old != copies_.end() && old->width == picture->width && old->height == picture->height &&
+            old->pixels == picture->pixels)
+            kept.push_back(std::move(*old));
+        else
+            kept.push_back({picture, picture->width, picture->height, picture->pixels});
+    }
+    copies_ = std::move(kept);
+}
+
 void SoftSurface::drawimage(const PictureEntry& picture, int x, int y)
 {
     const Image& image = source_(picture);
-    i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
-    if (!picture.transparent && ground_.pending && pw > 0 && ph > 0) {
-        ground_.tiles.push_back({&image, static_cast<int>(pw), static_cast<int>(ph), x, y});
+    const int pw = patternwidth(picture, image), ph = patternheight(picture, image);
+    if (!picture.transparent && ground_.pending && calls_.empty() && pw > 0 && ph > 0) {
+        ground_.tiles.push_back({&image, pw, ph, x, y});
         return;
     }
-    settle();
+    calls_.push_back({Call::Kind::image, &picture, &image, x, y, 0, 0, 0, 0, false});
+}
+
+void SoftSurface::paintimage(const Call& call) const
+{
+    const PictureEntry& picture = *call.entry;
+    const Image& image = *call.image;
+    const int x = call.left, y = call.top;
+    i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
     // The visible part, in picture coordinates.
     i64 sx0 = std::max<i64>(0, -static_cast<i64>(x)), sx1 = std::min<i64>(pw, i64{width} - x);
     i64 sy0 = std::max<i64>(0, -static_cast<i64>(y)), sy1 = std::min<i64>(ph, i64{height} - y);
@@ -279,11 +343,18 @@ void SoftSurface::stretchimage(const PictureEntry& picture, int left, int top, i
     if (right <= left || bottom <= top)
         return;
     const Image& image = source_(picture);
+    if (patternwidth(picture, image) <= 0 || patternheight(picture, image) <= 0)
+        return;
+    calls_.push_back({Call::Kind::stretch, &picture, &image, left, top, right, bottom, 0, 0, false});
+}
+
+void SoftSurface::paintstretch(const Call& call) const
+{
+    const PictureEntry& picture = *call.entry;
+    const Image& image = *call.image;
+    const int left = call.left, top = call.top, right = call.right, bottom = call.bottom;
     Keying keying{picture.transparent, picture.key};
     i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
-    if (pw <= 0 || ph <= 0)
-        return;
-    settle();
     i64 w = i64{right} - left, h = i64{bottom} - top;
     i64 x0 = std::max<i64>(left, 0), x1 = std::min<i64>(right, width);
     i64 y0 = std::max<i64>(top, 0), y1 = std::min<i64>(bottom, height);
@@ -315,9 +386,8 @@ void SoftSurface::drawellipse(int left, int top, int right, int bottom, std::uin
         return;
     if (std::max<i64>(t, 0) >= std::min<i64>(b, height))
         return;
-    if (ground_.pending)
-        settleground();
-    ellipses_.push_back({l, t, r, b, pen, fill});
+    calls_.push_back({Call::Kind::ellipse, nullptr, nullptr, static_cast<int>(l), static_cast<int>(t),
+                      static_cast<int>(r), static_cast<int>(b), pen, fill.value_or(0), fill.has_value()});
 }
 
 void SoftSurface::settleellipses() const
@@ -420,6 +490,8 @@ void SoftSurface::findchanges()
 {
     // Cells written since the last flip are compared with the frame shown, a run
     // of them at a time and cell by cell only where the run differs.
+    if (!marked_)
+        return;
     std::fill(differs_.begin(), differs_.end(), 0);
     const std::uint32_t* now = buffer_.data();
     std::uint32_t* shown = shown_.data();
@@ -471,8 +543,10 @@ void SoftSurface::flipsurface()
     }
     presented_ = presenter_ != nullptr;
     whole_ = false;
-    for (std::uint8_t& m : marks_)
-        m &= static_cast<std::uint8_t>(~sinceflip);
+    if (marked_)
+        for (std::uint8_t& m : marks_)
+            m &= static_cast<std::uint8_t>(~sinceflip);
+    marked_ = false;
     if (presenter_)
         presenter_({buffer_.data(), width, height, changed_});
 }

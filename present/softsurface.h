@@ -81,22 +81,49 @@ public:
     long frames() const { return frames_; }
 
 private:
-    // Two kinds of drawing are held back until something else is drawn or the
-    // pixels are read, because together they cost far less than one by one:
+    // Drawing is held back until the pixels are read or the frame is flipped:
     // - the opaque pictures right after a clear (the ground): when they are the
-    //   same pictures at the same places as last time, the frame they made then is
-    //   copied back whole;
-    // - a run of ellipses: drawn row by row from the last to the first, each pixel
-    //   written only by the ellipse that is on top of it.
+    //   same pictures at the same places as when the kept ground was laid, that
+    //   ground is copied back, and only where something was drawn on it since;
+    // - everything drawn on the ground: when it is the same calls with the same
+    //   pictures as in the frame before, on the same ground, the buffer holds the
+    //   frame already and nothing is drawn at all;
+    // - a run of ellipses is drawn row by row from the last to the first, each
+    //   pixel written only by the ellipse that is on top of it.
     //
-    // Every write on top of the ground marks the cells of 8 x 8 pixels it touches.
-    // That is what makes a quiet frame cheap twice: the kept ground is copied back
-    // only into the cells drawn on since it was laid, and at the flip only the cells
-    // written since the flip before are compared with the frame shown then.
+    // Every write on top of the ground marks the cells of 8 x 8 pixels it touches,
+    // and at the flip only the cells written since the flip before are compared
+    // with the frame shown then.
     struct Tile {
         const Image* image;
         int w, h, x, y;
         bool operator==(const Tile&) const = default;
+    };
+    struct Call {
+        enum class Kind : std::uint8_t { image, stretch, ellipse };
+        Kind kind;
+        const PictureEntry* entry;  // none for an ellipse
+        const Image* image;
+        int left, top, right, bottom;  // an image's place in left and top
+        std::uint32_t pen, fill;
+        bool filled;
+        bool operator==(const Call&) const = default;
+    };
+    // Copies of pictures as they were when they were drawn, to tell whether one
+    // changed in place since.
+    class Copies {
+    public:
+        bool same() const;
+        // Copies the pictures (each once; null ones left out) as they are now.
+        void keep(const std::vector<const Image*>& pictures);
+
+    private:
+        struct Copy {
+            const Image* image;
+            int width, height;
+            std::vector<std::uint32_t> pixels;
+        };
+        std::vector<Copy> copies_;
     };
     struct Ellipse {
         long long left, top, right, bottom;
@@ -107,7 +134,7 @@ private:
         bool pending = false;  // a clear, then only tiles so far
         std::vector<Tile> tiles;  // since the clear
         std::vector<Tile> kepttiles;  // those that made `kept`
-        std::vector<std::pair<const Image*, std::uint64_t>> keptprints;  // their pictures' contents
+        Copies keptpictures;  // their pictures
         std::vector<std::uint32_t> kept;  // the frame they made
     };
 
@@ -119,14 +146,14 @@ private:
 
     void settle() const
     {
-        if (ground_.pending)
-            settleground();
-        if (!ellipses_.empty())
-            settleellipses();
+        if (ground_.pending || !calls_.empty())
+            settleheld();
     }
-    void settleground() const;
+    void settleheld() const;
+    void play(const std::vector<Call>& calls) const;
+    void paintimage(const Call& call) const;
+    void paintstretch(const Call& call) const;
     void settleellipses() const;
-    std::vector<std::pair<const Image*, std::uint64_t>> prints(const std::vector<Tile>& tiles) const;
     void opaque(const Tile& tile) const;
     void fillrow(long long y, long long from, long long to, std::uint32_t colour) const;
     // After a ground is laid: the whole buffer is new, and it is the kept ground
@@ -147,11 +174,16 @@ private:
     PictureSource source_;
     mutable std::vector<std::uint32_t> buffer_;
     mutable Ground ground_;
+    mutable std::vector<Call> calls_;  // held back
+    mutable std::vector<Call> played_;  // the calls on the ground, last time it was laid or copied back
+    mutable bool playedvalid_ = false;  // the buffer is the kept ground and `played_` on it
+    mutable Copies playedpictures_;
     mutable std::vector<Ellipse> ellipses_;
-    std::vector<long long> columns_;  // a stretch's source column for each target column
+    mutable std::vector<long long> columns_;  // a stretch's source column for each target column
     long frames_ = 0;
 
     mutable std::vector<std::uint8_t> marks_;  // per cell, row by row
+    mutable bool marked_ = false;  // some cell since the last flip
     // The buffer may differ anywhere from the frame shown (a new ground, a clear).
     mutable bool whole_ = true;
     // The buffer holds the kept ground wherever no cell is marked `sinceground`.
