@@ -126,17 +126,58 @@ std::vector<const Image*> picturesof(const std::vector<Drawn>& drawn)
 
 SoftSurface::SoftSurface(PictureSource source)
     : source_(std::move(source)), buffer_(static_cast<std::size_t>(width) * height, 0xFF000000u),
-      marks_(static_cast<std::size_t>(cellcolumns) * cellrows, 0), differs_(marks_.size(), 0)
+      marks_(static_cast<std::size_t>(cellcolumns) * cellrows, 0), redraw_(marks_.size(), 0), differs_(marks_.size(), 0)
 {}
 
-void SoftSurface::mark(i64 left, i64 top, i64 right, i64 bottom) const
+void SoftSurface::fillcells(std::vector<std::uint8_t>& cells, const Area& a, std::uint8_t value)
+{
+    for (i64 band = a.top / cell; band <= (a.bottom - 1) / cell; ++band) {
+        std::uint8_t* row = cells.data() + band * cellcolumns;
+        std::fill(row + a.left / cell, row + (a.right - 1) / cell + 1, value);
+    }
+}
+
+void SoftSurface::mark(const Area& a) const
 {
     // Both marks at once: the cell holds the same whatever it held before.
-    for (i64 band = top / cell; band <= (bottom - 1) / cell; ++band) {
-        std::uint8_t* row = marks_.data() + band * cellcolumns;
-        std::fill(row + left / cell, row + (right - 1) / cell + 1, sinceflip | sinceground);
-    }
+    fillcells(marks_, a, sinceflip | sinceground);
     marked_ = true;
+}
+
+SoftSurface::Area SoftSurface::extent(const Call& call)
+{
+    i64 right = call.right, bottom = call.bottom;
+    if (call.kind == Call::Kind::image) {
+        right = i64{call.left} + patternwidth(*call.entry, *call.image);
+        bottom = i64{call.top} + patternheight(*call.entry, *call.image);
+    }
+    return {std::max<i64>(call.left, 0), std::max<i64>(call.top, 0), std::min<i64>(right, width),
+            std::min<i64>(bottom, height)};
+}
+
+template <typename Part>
+void SoftSurface::within(const Area& a, Part part) const
+{
+    if (a.empty())
+        return;
+    if (!clipping_) {
+        part(a);
+        return;
+    }
+    for (i64 band = a.top / cell; band <= (a.bottom - 1) / cell; ++band) {
+        const std::uint8_t* row = redraw_.data() + band * cellcolumns;
+        const i64 top = std::max(a.top, band * cell), bottom = std::min(a.bottom, band * cell + cell);
+        for (i64 c = a.left / cell, last = (a.right - 1) / cell; c <= last;) {
+            if (!row[c]) {
+                ++c;
+                continue;
+            }
+            const i64 from = c;
+            while (c <= last && row[c])
+                ++c;
+            part(Area{std::max(a.left, from * cell), top, std::min(a.right, c * cell), bottom});
+        }
+    }
 }
 
 template <typename Run>
@@ -177,12 +218,10 @@ void SoftSurface::fillrow(i64 y, i64 from, i64 to, std::uint32_t colour) const
 {
     if (y < 0 || y >= height)
         return;
-    from = std::max<i64>(from, 0);
-    to = std::min<i64>(to, width - 1);
-    if (from > to)
-        return;
-    mark(from, y, to + 1, y + 1);
-    std::fill_n(buffer_.data() + y * width + from, to - from + 1, colour);
+    within({std::max<i64>(from, 0), y, std::min<i64>(to + 1, width), y + 1}, [&](const Area& a) {
+        mark(a);
+        std::fill_n(buffer_.data() + y * width + a.left, a.right - a.left, colour);
+    });
 }
 
 void SoftSurface::opaque(const Tile& tile) const
@@ -209,22 +248,33 @@ void SoftSurface::settleheld() const
     }
     Ground& g = ground_;
     g.pending = false;
+    bool again = false;  // the frame before drawn again where it differs
     // A few tiles are quicker drawn than compared and kept.
     constexpr std::size_t worthkeeping = 64;
     if (g.tiles.size() >= worthkeeping && g.tiles == g.kepttiles && g.keptpictures.same()) {
-        if (groundintact_ && playedvalid_ && calls_ == played_ && playedpictures_.same()) {
+        again = groundintact_ && playedvalid_ && playedpictures_.same();
+        if (again && calls_ == played_) {
             // The same frame as before: the buffer holds it already.
             calls_.clear();
             return;
         }
         if (groundintact_) {
-            // Back only where something was drawn on it; that is a change too.
-            runs(marks_, sinceground, [&](int band, int from, int to) {
+            if (again)
+                differing();
+            else
+                std::fill(redraw_.begin(), redraw_.end(), 1);
+            // The ground back where something was drawn on it in the cells drawn
+            // again; that is a change too.
+            for (std::size_t i = 0; i < marks_.size(); ++i)
+                if (redraw_[i] && (marks_[i] & sinceground))
+                    redraw_[i] = 2;
+            runs(redraw_, 2, [&](int band, int from, int to) {
                 rows(band, from, to,
                      [&](std::size_t at, std::size_t n) { std::copy_n(g.kept.data() + at, n, buffer_.data() + at); });
             });
-            for (std::uint8_t& m : marks_)
-                m = m ? sinceflip : 0;
+            for (std::size_t i = 0; i < marks_.size(); ++i)
+                if (redraw_[i])
+                    marks_[i] = marks_[i] ? sinceflip : 0;
             marked_ = true;
         } else {
             std::copy(g.kept.begin(), g.kept.end(), buffer_.begin());
@@ -238,17 +288,58 @@ void SoftSurface::settleheld() const
         laidground(keep);
         if (keep) {
             g.kept = buffer_;
-            g.keptpictures.keep(picturesof(g.tiles));
+            g.keptpictures.keep(picturesof(g.tiles), false);
             std::swap(g.kepttiles, g.tiles);
         }
         g.tiles.clear();
     }
+    clipping_ = again;
     play(calls_);
+    clipping_ = false;
     std::swap(played_, calls_);
     calls_.clear();
     playedvalid_ = groundintact_;
     if (playedvalid_)
-        playedpictures_.keep(picturesof(played_));
+        playedpictures_.keep(picturesof(played_), again);
+}
+
+void SoftSurface::differing() const
+{
+    // The calls of the two frames are paired in order where they are the same;
+    // a cell under none of the others gets the same calls in the same order, so
+    // the same pixels. A call is looked for a few places ahead, so that one shot
+    // more or less does not unpair everything after it.
+    std::fill(redraw_.begin(), redraw_.end(), 0);
+    const auto cover = [&](const Call& call) {
+        if (const Area a = extent(call); !a.empty())
+            fillcells(redraw_, a, 1);
+    };
+    constexpr std::size_t lookahead = 8;
+    const std::size_t now = calls_.size(), before = played_.size();
+    std::size_t i = 0, j = 0;  // in played_, in calls_
+    while (i < before && j < now) {
+        if (played_[i] == calls_[j]) {
+            ++i, ++j;
+            continue;
+        }
+        std::size_t gone = 0, come = 0;  // calls dropped from the frame before, calls new in this one
+        for (std::size_t d = 1; d <= lookahead && !gone && !come; ++d) {
+            if (i + d < before && played_[i + d] == calls_[j])
+                gone = d;
+            else if (j + d < now && played_[i] == calls_[j + d])
+                come = d;
+        }
+        if (!gone && !come)
+            gone = come = 1;
+        for (; gone; --gone)
+            cover(played_[i++]);
+        for (; come; --come)
+            cover(calls_[j++]);
+    }
+    for (; i < before; ++i)
+        cover(played_[i]);
+    for (; j < now; ++j)
+        cover(calls_[j]);
 }
 
 void SoftSurface::laidground(bool kept) const
@@ -284,7 +375,7 @@ bool SoftSurface::Copies::same() const
     });
 }
 
-void SoftSurface::Copies::keep(const std::vector<const Image*>& pictures)
+void SoftSurface::Copies::keep(const std::vector<const Image*>& pictures, bool current)
 {
     std::vector<Copy> kept;
     for (const Image* picture : pictures) {
@@ -292,8 +383,8 @@ void SoftSurface::Copies::keep(const std::vector<const Image*>& pictures)
         if (!picture || std::any_of(kept.begin(), kept.end(), of))
             continue;
         auto old = std::find_if(copies_.begin(), copies_.end(), of);
-        if (old != copies_.end() && old->width == picture->width && old->height == picture->height &&
-            old->pixels == picture->pixels)
+        if (old != copies_.end() && (current || (old->width == picture->width && old->height == picture->height &&
+                                                 old->pixels == picture->pixels)))
             kept.push_back(std::move(*old));
         else
             kept.push_back({picture, picture->width, picture->height, picture->pixels});
@@ -316,26 +407,23 @@ void SoftSurface::paintimage(const Call& call) const
 {
     const PictureEntry& picture = *call.entry;
     const Image& image = *call.image;
-    const int x = call.left, y = call.top;
-    i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
-    // The visible part, in picture coordinates.
-    i64 sx0 = std::max<i64>(0, -static_cast<i64>(x)), sx1 = std::min<i64>(pw, i64{width} - x);
-    i64 sy0 = std::max<i64>(0, -static_cast<i64>(y)), sy1 = std::min<i64>(ph, i64{height} - y);
-    if (sx0 >= sx1 || sy0 >= sy1)
-        return;
-    mark(x + sx0, y + sy0, x + sx1, y + sy1);
-    if (!picture.transparent) {
-        opaque({&image, static_cast<int>(pw), static_cast<int>(ph), x, y});
-        return;
-    }
-    const std::uint32_t key = picture.key;
-    for (i64 sy = sy0; sy < sy1; ++sy) {
-        const std::uint32_t* src = image.pixels.data() + sy * image.width;
-        std::uint32_t* dst = buffer_.data() + (y + sy) * width + x;
-        for (i64 sx = sx0; sx < sx1; ++sx)
-            if ((src[sx] & 0xFFFFFFu) != key)
-                dst[sx] = src[sx] | 0xFF000000u;
-    }
+    const i64 x = call.left, y = call.top;
+    const Keying keying{picture.transparent, picture.key};
+    within(extent(call), [&](const Area& a) {
+        mark(a);
+        for (i64 ty = a.top; ty < a.bottom; ++ty) {
+            const std::uint32_t* src = image.pixels.data() + (ty - y) * image.width;
+            std::uint32_t* dst = buffer_.data() + ty * width;
+            if (!keying.on) {
+                for (i64 tx = a.left; tx < a.right; ++tx)
+                    dst[tx] = src[tx - x] | 0xFF000000u;
+                continue;
+            }
+            for (i64 tx = a.left; tx < a.right; ++tx)
+                if (!keying.skips(src[tx - x]))
+                    dst[tx] = src[tx - x] | 0xFF000000u;
+        }
+    });
 }
 
 void SoftSurface::stretchimage(const PictureEntry& picture, int left, int top, int right, int bottom)
@@ -352,29 +440,30 @@ void SoftSurface::paintstretch(const Call& call) const
 {
     const PictureEntry& picture = *call.entry;
     const Image& image = *call.image;
-    const int left = call.left, top = call.top, right = call.right, bottom = call.bottom;
-    Keying keying{picture.transparent, picture.key};
-    i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
-    i64 w = i64{right} - left, h = i64{bottom} - top;
-    i64 x0 = std::max<i64>(left, 0), x1 = std::min<i64>(right, width);
-    i64 y0 = std::max<i64>(top, 0), y1 = std::min<i64>(bottom, height);
-    if (x0 >= x1 || y0 >= y1)
+    const i64 left = call.left, top = call.top;
+    const Keying keying{picture.transparent, picture.key};
+    const i64 pw = patternwidth(picture, image), ph = patternheight(picture, image);
+    const i64 w = call.right - left, h = call.bottom - top;
+    const Area visible = extent(call);
+    if (visible.empty())
         return;
-    mark(x0, y0, x1, y1);
     // Nearest neighbour: target column c of the rectangle samples column c x pw / w.
-    columns_.resize(static_cast<std::size_t>(x1 - x0));
-    for (i64 x = x0; x < x1; ++x)
-        columns_[static_cast<std::size_t>(x - x0)] = (x - left) * pw / w;
-    for (i64 y = y0; y < y1; ++y) {
-        i64 sy = (y - top) * ph / h;
-        const std::uint32_t* src = image.pixels.data() + sy * image.width;
-        std::uint32_t* dst = buffer_.data() + y * width + x0;
-        for (i64 i = 0; i < x1 - x0; ++i) {
-            std::uint32_t p = src[columns_[static_cast<std::size_t>(i)]];
-            if (!keying.skips(p))
-                dst[i] = p | 0xFF000000u;
+    columns_.resize(static_cast<std::size_t>(visible.right - visible.left));
+    for (i64 x = visible.left; x < visible.right; ++x)
+        columns_[static_cast<std::size_t>(x - visible.left)] = (x - left) * pw / w;
+    within(visible, [&](const Area& a) {
+        mark(a);
+        const long long* columns = columns_.data() - visible.left;
+        for (i64 y = a.top; y < a.bottom; ++y) {
+            const std::uint32_t* src = image.pixels.data() + (y - top) * ph / h * image.width;
+            std::uint32_t* dst = buffer_.data() + y * width;
+            for (i64 x = a.left; x < a.right; ++x) {
+                const std::uint32_t p = src[columns[x]];
+                if (!keying.skips(p))
+                    dst[x] = p | 0xFF000000u;
+            }
         }
-    }
+    });
 }
 
 void SoftSurface::drawellipse(int left, int top, int right, int bottom, std::uint32_t pen,
@@ -489,7 +578,8 @@ void SoftSurface::settleellipses() const
 void SoftSurface::findchanges()
 {
     // Cells written since the last flip are compared with the frame shown, a run
-    // of them at a time and cell by cell only where the run differs.
+    // of them at a time and cell by cell only where the run differs, which is
+    // then copied to the frame shown.
     if (!marked_)
         return;
     std::fill(differs_.begin(), differs_.end(), 0);
@@ -501,13 +591,17 @@ void SoftSurface::findchanges()
         rows(band, from, to, [&](std::size_t at, std::size_t n) { alike = alike && same(at, n); });
         if (alike)
             return;
-        for (int c = from; c < to; ++c)
-            rows(band, c, c + 1, [&](std::size_t at, std::size_t n) {
-                if (same(at, n))
-                    return;
-                std::memcpy(shown + at, now + at, n * 4);
-                differs_[static_cast<std::size_t>(band) * cellcolumns + static_cast<std::size_t>(c)] = 1;
-            });
+        std::uint8_t* differs = differs_.data() + static_cast<std::size_t>(band) * cellcolumns;
+        rows(band, from, to, [&](std::size_t at, std::size_t n) {
+            for (int c = from; c < to; ++c) {
+                const auto x = static_cast<std::size_t>(c - from) * cell;
+                // A whole cell's row is compared inline; only the last column is narrower.
+                if (!differs[c] &&
+                    (x + cell <= n ? std::memcmp(now + at + x, shown + at + x, cell * 4) != 0 : !same(at + x, n - x)))
+                    differs[c] = 1;
+            }
+            std::memcpy(shown + at, now + at, n * 4);
+        });
     });
 
     // Runs of the same columns in consecutive bands make one box; then the boxes

@@ -114,8 +114,9 @@ private:
     class Copies {
     public:
         bool same() const;
-        // Copies the pictures (each once; null ones left out) as they are now.
-        void keep(const std::vector<const Image*>& pictures);
+        // Copies the pictures (each once; null ones left out) as they are now;
+        // `current` when the copies kept are known to be.
+        void keep(const std::vector<const Image*>& pictures, bool current);
 
     private:
         struct Copy {
@@ -149,7 +150,22 @@ private:
         if (ground_.pending || !calls_.empty())
             settleheld();
     }
+    // A rectangle of pixels, right and bottom exclusive.
+    struct Area {
+        long long left, top, right, bottom;
+        bool empty() const { return left >= right || top >= bottom; }
+    };
+
     void settleheld() const;
+    // Marks in `redraw_` the cells under every call in which this frame's calls
+    // and those of the frame before differ.
+    void differing() const;
+    // The pixels a call may write, clipped to the surface.
+    static Area extent(const Call& call);
+    // Calls `part(area)` for the parts of the area in the cells drawn again, or
+    // for the whole area when every cell is drawn.
+    template <typename Part>
+    void within(const Area& area, Part part) const;
     void play(const std::vector<Call>& calls) const;
     void paintimage(const Call& call) const;
     void paintstretch(const Call& call) const;
@@ -159,8 +175,9 @@ private:
     // After a ground is laid: the whole buffer is new, and it is the kept ground
     // when `kept`.
     void laidground(bool kept) const;
-    // Marks the cells under a rectangle already clipped to the surface.
-    void mark(long long left, long long top, long long right, long long bottom) const;
+    // Sets the cells under an area already clipped to the surface.
+    static void fillcells(std::vector<std::uint8_t>& cells, const Area& area, std::uint8_t value);
+    void mark(const Area& area) const;
     // Calls `run(band, from, to)` for every run of cells [from, to) in a band (a
     // row of cells) that carry `bit`.
     template <typename Run>
@@ -183,6 +200,8 @@ private:
     long frames_ = 0;
 
     mutable std::vector<std::uint8_t> marks_;  // per cell, row by row
+    mutable std::vector<std::uint8_t> redraw_;  // per cell: drawn again in this frame
+    mutable bool clipping_ = false;  // drawing only in the cells of `redraw_`
     mutable bool marked_ = false;  // some cell since the last flip
     // The buffer may differ anywhere from the frame shown (a new ground, a clear).
     mutable bool whole_ = true;

@@ -287,17 +287,20 @@ TEST_F(Drawing, HugeExplosionsOverlappingEachOtherMatch)
 TEST_F(Drawing, AQuietFrameChangesNothingAndAShotLittle)
 {
     crowd(5150);
+    f.currentplayer = 11;  // its walk circle, far from the first wizard
     frames(2);  // the abilities off the arena go
     frames(1);
     EXPECT_EQ(changedpixels, 0) << "nothing moved";
 
-    // A tree shrinks, another is felled, a wizard steps aside: the ground shows again
+    // A tree shrinks, another is felled, wizards step aside: the ground shows again
     // where they were.
     f.obstacles[7].width -= 60;
     f.obstacles[8].height -= 50;
     f.obstacles[2].image.clear();
     f.players[12].x += 9;
     frames(2);
+    f.players[1].y += 9;  // the first thing drawn on the ground
+    frames(1);
 
     // A shot through open ground, gone after 14 ticks.
     Tability& shot = f.inplay[++f.inplaycount];
