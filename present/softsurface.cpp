@@ -453,14 +453,15 @@ void SoftSurface::paintstretch(const Call& call) const
         columns_[static_cast<std::size_t>(x - visible.left)] = (x - left) * pw / w;
     within(visible, [&](const Area& a) {
         mark(a);
-        const long long* columns = columns_.data() - visible.left;
+        const auto n = static_cast<std::size_t>(a.right - a.left);
+        const long long* columns = columns_.data() + (a.left - visible.left);
         for (i64 y = a.top; y < a.bottom; ++y) {
             const std::uint32_t* src = image.pixels.data() + (y - top) * ph / h * image.width;
-            std::uint32_t* dst = buffer_.data() + y * width;
-            for (i64 x = a.left; x < a.right; ++x) {
-                const std::uint32_t p = src[columns[x]];
+            std::uint32_t* dst = buffer_.data() + y * width + a.left;
+            for (std::size_t i = 0; i < n; ++i) {
+                const std::uint32_t p = src[columns[i]];
                 if (!keying.skips(p))
-                    dst[x] = p | 0xFF000000u;
+                    dst[i] = p | 0xFF000000u;
             }
         }
     });

@@ -85,9 +85,10 @@ private:
     // - the opaque pictures right after a clear (the ground): when they are the
     //   same pictures at the same places as when the kept ground was laid, that
     //   ground is copied back, and only where something was drawn on it since;
-    // - everything drawn on the ground: when it is the same calls with the same
-    //   pictures as in the frame before, on the same ground, the buffer holds the
-    //   frame already and nothing is drawn at all;
+    // - everything drawn on the ground: on the same ground, with the same pictures,
+    //   only the cells under the calls that differ from the frame before are drawn
+    //   again (the ground copied back there first), and when none differ nothing
+    //   is drawn at all: the buffer holds the frame already;
     // - a run of ellipses is drawn row by row from the last to the first, each
     //   pixel written only by the ellipse that is on top of it.
     //
@@ -145,20 +146,20 @@ private:
     // The marks of a cell: written since the last flip, since the ground was laid.
     static constexpr std::uint8_t sinceflip = 1, sinceground = 2;
 
-    void settle() const
-    {
-        if (ground_.pending || !calls_.empty())
-            settleheld();
-    }
     // A rectangle of pixels, right and bottom exclusive.
     struct Area {
         long long left, top, right, bottom;
         bool empty() const { return left >= right || top >= bottom; }
     };
 
+    void settle() const
+    {
+        if (ground_.pending || !calls_.empty())
+            settleheld();
+    }
     void settleheld() const;
-    // Marks in `redraw_` the cells under every call in which this frame's calls
-    // and those of the frame before differ.
+    // Sets in `redraw_` the cells under the calls of this frame and of the frame
+    // before that the other one does not have in the same order.
     void differing() const;
     // The pixels a call may write, clipped to the surface.
     static Area extent(const Call& call);
