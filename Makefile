@@ -73,7 +73,8 @@ tournament: deps
 	@cmake --build build-bench -j$(JOBS) --target hexbrawl-tournament
 	@build-bench/hexbrawl-tournament $(ROUNDS)
 
-# The real window under Xvfb: start-up, processor use at rest and peak memory.
+# The real window under Xvfb: start-up, processor use at rest and with a projectile
+# in flight, and peak memory.
 bench-window:
 	@scripts/install-deps.sh bench
 	$(call configure,build-bench,-DCMAKE_BUILD_TYPE=Release -DHEXBRAWL_BENCH=ON)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// hexbrawl-bench: the speed of a frame, of the catalogue and of start-up, each
-// measured against SurfaceCopy, a plain copy of one frame's pixels in the same run.
+// hexbrawl-bench: the speed of a frame, of finding what a quiet frame changed, of
+// the catalogue and of start-up, each measured against SurfaceCopy, a plain copy of
+// one frame's pixels in the same run.
 // It ends with one line per case, "ratio NAME X.XX": the case's median time as a
 // multiple of SurfaceCopy's median.
 #include <benchmark/benchmark.h>
@@ -12,6 +13,7 @@
 #include <exception>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,20 +40,77 @@ void SurfaceCopy(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * framepixels * sizeof(std::uint32_t)));
 }
 
-// One tick of the game, which ends with DrawScreen on the real surface. The
-// position is put back before every tick, outside the timing.
+// The position put back and drawn as it stands, outside the timing: the frame
+// shown before the measured tick, which moves what flies and draws the next.
+void before(benchmark::State& state, bench::Game& game, const bench::Snapshot& position)
+{
+    state.PauseTiming();
+    position.restore(game.form());
+    game.form().DrawScreen();
+    state.ResumeTiming();
+}
+
+// One tick of the game, which ends with DrawScreen on the real surface.
 void Frame(benchmark::State& state, bench::Game& game, const bench::Snapshot& position)
 {
     game.draw(true);
     for (auto _ : state) {
-        state.PauseTiming();
-        position.restore(game.form());
-        state.ResumeTiming();
+        before(state, game, position);
         game.session().tick(1);
     }
     position.restore(game.form());
     if (!game.session().messages().empty())
         state.SkipWithError(("the tick showed: " + game.session().messages().front().text).c_str());
+}
+
+// Passes the drawing on; while armed, the benchmark's clock runs only during the
+// flip (which finishes what the surface held back, if anything, then finds what
+// changed).
+class FlipClock final : public Surface {
+public:
+    explicit FlipClock(SoftSurface& target) : target_(target) {}
+    void arm(benchmark::State* state) { state_ = state; }
+
+    void clearsurface() override { target_.clearsurface(); }
+    void drawimage(const PictureEntry& p, int x, int y) override { target_.drawimage(p, x, y); }
+    void stretchimage(const PictureEntry& p, int l, int t, int r, int b) override
+    {
+        target_.stretchimage(p, l, t, r, b);
+    }
+    void drawellipse(int l, int t, int r, int b, std::uint32_t pen, std::optional<std::uint32_t> fill) override
+    {
+        target_.drawellipse(l, t, r, b, pen, fill);
+    }
+    void flipsurface() override
+    {
+        if (!state_) {
+            target_.flipsurface();
+            return;
+        }
+        state_->ResumeTiming();
+        target_.flipsurface();
+        state_->PauseTiming();
+    }
+
+private:
+    SoftSurface& target_;
+    benchmark::State* state_ = nullptr;
+};
+
+// The flip of a tick in which nothing moves: the game draws the frame as always,
+// and finding that no pixel of it changed is what is measured.
+void FlipQuiet(benchmark::State& state, bench::Game& game, const bench::Snapshot& position, FlipClock& clock)
+{
+    game.draw(true);
+    for (auto _ : state) {
+        before(state, game, position);
+        state.PauseTiming();
+        clock.arm(&state);
+        game.session().tick(1);
+        clock.arm(nullptr);
+        state.ResumeTiming();
+    }
+    position.restore(game.form());
 }
 
 // The computer's decision in a turn of the busy position, once the shots in flight
@@ -65,14 +124,7 @@ void ComputerMove(benchmark::State& state, const TForm1& position)
         if (position.players[p].hp <= 0)
             continue;
         auto f = std::make_unique<TForm1>(position);
-        for (int i = Inplay::first; i <= f->inplaycount;) {
-            if (f->inplay[i].kind != Ranged) {
-                ++i;
-                continue;
-            }
-            f->inplay.remove(i, Inplay::last, [](Tability& last) { last = Tability{}; });
-            --f->inplaycount;
-        }
+        bench::grounded(*f);
         f->currentplayer = p;
         f->computer[p] = true;
         f->mode = Mode::walking;
@@ -156,6 +208,10 @@ int main(int argc, char** argv)
 
     ImageBank bank;
     SoftSurface surface([&bank](const PictureEntry& entry) -> const Image& { return bank.picture(entry); });
+    // In the window every flip goes to the arena, which makes the surface find what
+    // changed; here it goes nowhere, but the changes are found all the same.
+    surface.setpresenter([](const SoftSurface::Flip& flip) { benchmark::DoNotOptimize(flip.changed.data()); });
+    FlipClock flipclock(surface);
 
     struct Case {
         const char* name;
@@ -164,12 +220,13 @@ int main(int argc, char** argv)
         std::unique_ptr<bench::Snapshot> position;
     };
     std::vector<Case> frames;
+    frames.push_back({"FrameQuiet", bench::quiet, nullptr, nullptr});
     frames.push_back({"FrameTypical", bench::typical, nullptr, nullptr});
     frames.push_back({"FrameBusy", bench::busy, nullptr, nullptr});
     frames.push_back({"FrameWorst", bench::worst, nullptr, nullptr});
     for (Case& c : frames) {
         try {
-            c.game = c.build(surface);
+            c.game = c.build(flipclock);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "%s: %s\n", c.name, e.what());
             return 1;
@@ -186,7 +243,11 @@ int main(int argc, char** argv)
     for (Case& c : frames)
         setup(benchmark::RegisterBenchmark(c.name,
                                            [&c](benchmark::State& state) { Frame(state, *c.game, *c.position); }));
-    const TForm1& busy = frames[1].game->form();
+    Case& quiet = frames[0];
+    setup(benchmark::RegisterBenchmark("FlipQuiet", [&quiet, &flipclock](benchmark::State& state) {
+        FlipQuiet(state, *quiet.game, *quiet.position, flipclock);
+    }));
+    const TForm1& busy = frames[2].game->form();
     setup(
         benchmark::RegisterBenchmark("ComputerMove", [&busy](benchmark::State& state) { ComputerMove(state, busy); }));
     setup(benchmark::RegisterBenchmark("Catalogue", Catalogue));

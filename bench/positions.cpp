@@ -89,6 +89,18 @@ std::string Census::text() const
 
 Game::Game(Surface& surface) : switch_(surface), session_(&switch_) {}
 
+void grounded(TForm1& f)
+{
+    for (int i = Inplay::first; i <= f.inplaycount;) {
+        if (f.inplay[i].kind != Ranged) {
+            ++i;
+            continue;
+        }
+        f.inplay.remove(i, Inplay::last, [](Tability& last) { last = Tability{}; });
+        --f.inplaycount;
+    }
+}
+
 namespace {
 
 [[noreturn]] void fail(const std::string& what) { throw std::runtime_error("building a position: " + what); }
@@ -656,6 +668,14 @@ std::unique_ptr<Game> typical(Surface& surface)
             return game;
         from = seed + 1;
     }
+}
+
+std::unique_ptr<Game> quiet(Surface& surface)
+{
+    std::unique_ptr<Game> game = typical(surface);
+    grounded(game->form());
+    game->form().explosioncount = 0;
+    return game;
 }
 
 std::unique_ptr<Game> busy(Surface& surface)

@@ -99,8 +99,13 @@ private:
     Session session_;
 };
 
+// Takes the shots in flight out of play, as if they had landed.
+void grounded(TForm1& form);
+
 // FrameTypical: 4 wizards, 4 projectiles in flight, 2 explosions of radius up to 50.
 std::unique_ptr<Game> typical(Surface& surface);
+// FrameQuiet: the typical match at rest, with nothing in flight and no explosion.
+std::unique_ptr<Game> quiet(Surface& surface);
 // FrameBusy: 12 wizards, 30 trees, 50 abilities in play, 25 explosions of radius 50.
 std::unique_ptr<Game> busy(Surface& surface);
 // FrameWorst: as busy, with the explosions of level-100 spells, radius 500.

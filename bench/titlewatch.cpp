@@ -5,6 +5,8 @@
 //
 //   hexbrawl-titlewatch [--runs N] [--keep] [--log FILE] GAME
 //   hexbrawl-titlewatch --brightness WINDOW
+//   hexbrawl-titlewatch --find RRGGBB WINDOW
+//   hexbrawl-titlewatch --moving WINDOW
 //
 // Each run prints "run K: mapped M ms, title T ms, cpu C ms" (times since the
 // launch; cpu is the game's own processor time until the title showed) and, after
@@ -13,7 +15,10 @@
 // The game's own output goes to FILE (appended), or nowhere.
 //
 // --brightness prints the mean brightness (0 to 1) of the arena part of a window
-// the game already shows, read back the same way.
+// the game already shows, read back the same way. --find prints the middle "X Y"
+// (window coordinates) and the size "W H" of the box around every arena pixel of
+// exactly that colour, or fails when there is none. --moving succeeds when the
+// arena changes within 100 ms.
 //
 // The title counts as shown when the arena part of the window is no longer black:
 // sixteen rows across it are read back from the server every millisecond.
@@ -105,6 +110,48 @@ double arenabrightness(Display* display, Window window)
     return count ? sum / static_cast<double>(count) : 0;
 }
 
+// The whole arena part of the window, row by row, 0xRRGGBB; empty when it cannot be read.
+std::vector<unsigned long> arenapixels(Display* display, Window window)
+{
+    std::vector<unsigned long> out;
+    XImage* image = XGetImage(display, window, arenaleft, 0, arenasize, arenasize, AllPlanes, ZPixmap);
+    if (!image)
+        return out;
+    out.reserve(static_cast<std::size_t>(arenasize) * arenasize);
+    for (int y = 0; y < arenasize; ++y)
+        for (int x = 0; x < arenasize; ++x)
+            out.push_back(XGetPixel(image, x, y) & 0xFFFFFFul);
+    XDestroyImage(image);
+    return out;
+}
+
+int find(Display* display, Window window, unsigned long colour)
+{
+    const std::vector<unsigned long> pixels = arenapixels(display, window);
+    int left = arenasize, top = arenasize, right = -1, bottom = -1;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        if (pixels[i] != colour)
+            continue;
+        const int x = static_cast<int>(i % arenasize), y = static_cast<int>(i / arenasize);
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    }
+    if (right < 0)
+        return 1;
+    std::printf("%d %d %d %d\n", arenaleft + (left + right) / 2, (top + bottom) / 2, right - left + 1,
+                bottom - top + 1);
+    return 0;
+}
+
+int moving(Display* display, Window window)
+{
+    const std::vector<unsigned long> before = arenapixels(display, window);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    return !before.empty() && arenapixels(display, window) != before ? 0 : 1;
+}
+
 int ignoreerrors(Display*, XErrorEvent*) { return 0; }
 
 struct Run {
@@ -188,7 +235,10 @@ int main(int argc, char** argv)
     bool keep = false;
     const char* game = nullptr;
     const char* log = nullptr;
-    const char* brightness = nullptr;
+    // A look at a window the game already shows, instead of a launch.
+    enum class Look { none, brightness, find, moving } look = Look::none;
+    const char* window = nullptr;
+    const char* colour = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
             runs = std::max(1, std::atoi(argv[++i]));
@@ -197,12 +247,19 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--log") == 0 && i + 1 < argc)
             log = argv[++i];
         else if (std::strcmp(argv[i], "--brightness") == 0 && i + 1 < argc)
-            brightness = argv[++i];
+            look = Look::brightness, window = argv[++i];
+        else if (std::strcmp(argv[i], "--find") == 0 && i + 2 < argc)
+            look = Look::find, colour = argv[++i], window = argv[++i];
+        else if (std::strcmp(argv[i], "--moving") == 0 && i + 1 < argc)
+            look = Look::moving, window = argv[++i];
         else
             game = argv[i];
     }
-    if (!game && !brightness) {
-        std::fprintf(stderr, "usage: %s [--runs N] [--keep] [--log FILE] GAME | --brightness WINDOW\n", argv[0]);
+    if (!game && look == Look::none) {
+        std::fprintf(stderr,
+                     "usage: %s [--runs N] [--keep] [--log FILE] GAME | --brightness WINDOW | --find RRGGBB WINDOW | "
+                     "--moving WINDOW\n",
+                     argv[0]);
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -214,10 +271,17 @@ int main(int argc, char** argv)
     XSetErrorHandler(ignoreerrors);
     // The games launched from here do not inherit this connection to the server.
     fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
-    if (brightness) {
-        std::printf("%.4f\n", arenabrightness(display, static_cast<Window>(std::strtoul(brightness, nullptr, 0))));
+    if (look != Look::none) {
+        const auto shown = static_cast<Window>(std::strtoul(window, nullptr, 0));
+        int status = 0;
+        if (look == Look::moving)
+            status = moving(display, shown);
+        else if (look == Look::find)
+            status = find(display, shown, std::strtoul(colour, nullptr, 16));
+        else
+            std::printf("%.4f\n", arenabrightness(display, shown));
         XCloseDisplay(display);
-        return 0;
+        return status;
     }
 
     std::vector<double> mapped, title, cpu;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The fast drawing against the plain one: whole frames of busy matches drawn on the
 // software surface must equal, pixel for pixel, the same calls drawn one at a time
-// and tile by tile; and the ground's name look-ups still fail where they did.
+// and tile by tile; what a flip says changed must hold every pixel that did; and
+// the ground's name look-ups still fail where they did.
 #include <cmath>
 #include <cstdio>
 
@@ -131,6 +132,21 @@ std::string difference(const SoftSurface& fast, const PlainSurface& plain)
     return "";
 }
 
+// Where a frame differs from the one before outside what its flip said changed, or
+// "" when every changed pixel is inside.
+std::string unreported(const SoftSurface::Flip& flip, const std::vector<std::uint32_t>& before)
+{
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const int x = static_cast<int>(i % 750), y = static_cast<int>(i / 750);
+        if (flip.pixels[i] == before[i] || std::any_of(flip.changed.begin(), flip.changed.end(), [&](const auto& r) {
+                return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
+            }))
+            continue;
+        return "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") changed unreported";
+    }
+    return "";
+}
+
 struct Drawing : ::testing::Test {
     ImageBank bank;
     PictureSource source = [this](const PictureEntry& e) -> const Image& { return bank.picture(e); };
@@ -139,6 +155,21 @@ struct Drawing : ::testing::Test {
     BothSurfaces both{fast, plain};
     Session s{&both};
     TForm1& f = s.form();
+    std::vector<std::uint32_t> shown;  // the frame flipped last
+    std::string missed;  // the first pixel a flip left out of its changes
+    long changedpixels = 0;  // in the rectangles of the last flip
+
+    Drawing()
+    {
+        fast.setpresenter([this](const SoftSurface::Flip& flip) {
+            if (!shown.empty() && missed.empty())
+                missed = unreported(flip, shown);
+            shown.assign(flip.pixels, flip.pixels + 750 * 750);
+            changedpixels = 0;
+            for (const SurfaceRect& r : flip.changed)
+                changedpixels += static_cast<long>(r.right - r.left) * (r.bottom - r.top);
+        });
+    }
 
     // Twelve wizards in a match, with every kind of thing the arena can show.
     void crowd(std::uint32_t seed)
@@ -210,6 +241,7 @@ struct Drawing : ::testing::Test {
             s.tick(1);
             ASSERT_EQ(f.frames, before + 1) << "no frame drawn";
             ASSERT_EQ(difference(fast, plain), "") << "frame " << f.frames;
+            ASSERT_EQ(missed, "") << "frame " << f.frames;
         }
     }
 };
@@ -252,6 +284,45 @@ TEST_F(Drawing, HugeExplosionsOverlappingEachOtherMatch)
     frames(3);
 }
 
+TEST_F(Drawing, AQuietFrameChangesNothingAndAShotLittle)
+{
+    crowd(5150);
+    f.currentplayer = 11;  // its walk circle, far from the first wizard
+    frames(2);  // the abilities off the arena go
+    frames(1);
+    EXPECT_EQ(changedpixels, 0) << "nothing moved";
+
+    // A tree shrinks, another is felled, wizards step aside: the ground shows again
+    // where they were.
+    f.obstacles[7].width -= 60;
+    f.obstacles[8].height -= 50;
+    f.obstacles[2].image.clear();
+    f.players[12].x += 9;
+    frames(2);
+    f.players[1].y += 9;  // the first thing drawn on the ground
+    frames(1);
+
+    // A shot through open ground, gone after 14 ticks.
+    Tability& shot = f.inplay[++f.inplaycount];
+    shot = f.players[1].spellbook[0];
+    ASSERT_EQ(shot.kind, Ranged);
+    shot.owner = 0;
+    shot.x = 40;
+    shot.y = 420;
+    shot.dx = 8;
+    shot.dy = 0.5;
+    shot.range = shot.maxrange = 14;
+    for (int i = 0; i < 12; ++i) {
+        frames(1);
+        EXPECT_LE(changedpixels, 2 * 40 * 40) << "its old and new places, frame " << f.frames;
+    }
+    // Explosions fade with flickering colours, then the frame is quiet again.
+    explode(375, 375, "fire", 6);
+    explode(700, 20, "water", 3);
+    frames(8);
+    EXPECT_EQ(changedpixels, 0);
+}
+
 TEST_F(Drawing, ANewGroundIsDrawnNotTheOneKept)
 {
     crowd(99);
@@ -270,22 +341,31 @@ TEST_F(Drawing, ANewGroundIsDrawnNotTheOneKept)
 TEST(DrawingSurface, APictureChangedInPlaceIsNotTakenFromTheFrameKept)
 {
     Image tile{20, 20, std::vector<std::uint32_t>(400, 0xFF112233u)};
-    SoftSurface surface([&](const PictureEntry&) -> const Image& { return tile; });
+    Image sprite{20, 20, std::vector<std::uint32_t>(400, 0xFF000000u)};  // keyed: black
     const PictureEntry& grass = findimage("grass1");
+    const PictureEntry& wizard = findimage("wizard1");
+    SoftSurface surface([&](const PictureEntry& e) -> const Image& { return &e == &wizard ? sprite : tile; });
     const auto ground = [&] {
         surface.clearsurface();
         for (int x = 0; x < 750; x += 20)
             for (int y = 0; y < 750; y += 20)
                 surface.drawimage(grass, x, y);
+        surface.drawimage(wizard, 100, 100);
         surface.flipsurface();
     };
     ground();
     ground();
     EXPECT_EQ(surface.pixel(749, 749), 0xFF112233u);
+    EXPECT_EQ(surface.pixel(105, 105), 0xFF112233u);
     tile.pixels[399] = 0xFF445566u;
     ground();
     EXPECT_EQ(surface.pixel(19, 19), 0xFF445566u);
     EXPECT_EQ(surface.pixel(739, 739), 0xFF445566u);
+    // The same calls again, with a picture on the ground changed in place.
+    ground();
+    sprite.pixels[5 * 20 + 5] = 0xFF778899u;
+    ground();
+    EXPECT_EQ(surface.pixel(105, 105), 0xFF778899u);
     // A clear with nothing after it is black, whatever was kept.
     surface.clearsurface();
     EXPECT_EQ(surface.pixel(19, 19), 0xFF000000u);

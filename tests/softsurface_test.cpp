@@ -261,22 +261,44 @@ TEST(SoftSurface, LargeAndFarEllipsesAreClipped)
     EXPECT_EQ(surface.pixel(749, 749), inside);
 }
 
-TEST(SoftSurface, FlipHandsTheFrameToThePresenter)
+TEST(SoftSurface, FlipHandsTheFrameAndWhatChangedToThePresenter)
 {
-    SoftSurface surface([](const PictureEntry&) -> const Image& { throw std::logic_error("no pictures"); });
+    Pictures pictures;
+    pictures.set("wizard1", solid(20, 20, bark));
+    SoftSurface surface(pictures.source());
     surface.flipsurface();  // no presenter yet: just counted
     const std::uint32_t* shown = nullptr;
     int w = 0, h = 0;
-    surface.setpresenter([&](const std::uint32_t* pixels, int pw, int ph) {
-        shown = pixels;
-        w = pw;
-        h = ph;
-    });
+    std::vector<SurfaceRect> changed;
+    const auto presenter = [&](const SoftSurface::Flip& flip) {
+        shown = flip.pixels;
+        w = flip.width;
+        h = flip.height;
+        changed.assign(flip.changed.begin(), flip.changed.end());
+    };
+    surface.setpresenter(presenter);
     surface.flipsurface();
     EXPECT_EQ(surface.frames(), 2);
     EXPECT_EQ(shown, surface.pixels());
     EXPECT_EQ(w, 750);
     EXPECT_EQ(h, 750);
+    const std::vector<SurfaceRect> whole{{0, 0, 750, 750}};
+    EXPECT_EQ(changed, whole) << "all of it, the first time";
+
+    // Drawn over with the same pixels: nothing changed.
+    surface.drawellipse(0, 0, 750, 750, 0, 0);
+    surface.flipsurface();
+    EXPECT_TRUE(changed.empty());
+
+    // A picture partly off the surface: its visible part, in cells of 8.
+    surface.drawimage(findimage("wizard1"), 741, 5);
+    surface.flipsurface();
+    EXPECT_EQ(changed, (std::vector<SurfaceRect>{{736, 0, 750, 32}}));
+
+    // A presenter of its own sees the whole frame first.
+    surface.setpresenter(presenter);
+    surface.flipsurface();
+    EXPECT_EQ(changed, whole);
 }
 
 }  // namespace

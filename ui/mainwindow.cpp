@@ -99,7 +99,7 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     buildeditor();
 
     surface_ = std::make_unique<SoftSurface>(pictures_);
-    surface_->setpresenter([this](const std::uint32_t* pixels, int w, int h) { arena_->present(pixels, w, h); });
+    surface_->setpresenter([this](const SoftSurface::Flip& flip) { arena_->present(flip); });
     if (!setup.sound)
         ownsound_ = std::make_unique<QtSound>();
     mute_ = std::make_unique<MuteSound>(setup.sound ? *setup.sound : *ownsound_);

@@ -82,6 +82,7 @@ public:
     // The widget a player acts on for the control.
     QWidget* control(Control control) const;
     ArenaView* arena() const { return arena_; }
+    const SoftSurface& surface() const { return *surface_; }
     ToolWindow* editor() const { return editor_; }
     PictureView* title() const { return title_; }
     // The "How to play" window, once F1 has opened it.

@@ -435,6 +435,166 @@ TEST_F(Window, TheEditorMovesAndResizesInsideTheWindow)
     EXPECT_TRUE(editor->isAncestorOf(window.childAt(middle)) || window.childAt(middle) == editor);
 }
 
+// What the arena really shows: every region a paint event of the view asked for,
+// painted as the view paints it into a picture that keeps everything else.
+class Screen final : public QObject {
+public:
+    explicit Screen(ArenaView* view) : view_(view), shown_(view->size(), QImage::Format_RGB32)
+    {
+        shown_.fill(qRgb(255, 0, 255));  // nothing shown yet
+        view->installEventFilter(this);
+    }
+
+    // Lets the view repaint what it asked for, and shows that.
+    const QImage& settle()
+    {
+        QCoreApplication::processEvents();
+        painting_ = true;
+        for (const QRegion& region : asked_)
+            for (const QRect& r : region)
+                view_->render(&shown_, r.topLeft(), QRegion(r));
+        painting_ = false;
+        asked_.clear();
+        return shown_;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == view_ && event->type() == QEvent::Paint && !painting_)
+            asked_.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+
+private:
+    ArenaView* view_;
+    QImage shown_;
+    std::vector<QRegion> asked_;
+    bool painting_ = false;
+};
+
+// Where two pictures of the arena first differ, or "".
+std::string firstdifference(const QImage& shown, const std::uint32_t* frame)
+{
+    for (int y = 0; y < 750; ++y)
+        for (int x = 0; x < 750; ++x)
+            if (shown.pixel(x, y) != frame[y * 750 + x])
+                return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    return "";
+}
+
+TEST(ArenaView, ShowsWhatTheFlipSaysChangedAndNothingElse)
+{
+    ArenaView view(nullptr, 750, 750);
+    view.resize(750, 750);
+    view.show();
+    Screen screen(&view);
+    std::vector<std::uint32_t> frame(750 * 750, 0xFF203040u);
+    const SurfaceRect whole{0, 0, 750, 750};
+    view.present({frame.data(), 750, 750, {&whole, 1}});
+    EXPECT_EQ(firstdifference(screen.settle(), frame.data()), "");
+
+    const SurfaceRect around{192, 96, 208, 104};
+    frame[100 * 750 + 200] = 0xFFFFFFFFu;
+    view.present({frame.data(), 750, 750, {&around, 1}});
+    EXPECT_EQ(firstdifference(screen.settle(), frame.data()), "");
+    // A change the flip leaves out never reaches the screen: the check above
+    // catches a surface that says too little.
+    frame[600 * 750 + 10] = 0xFFFFFFFFu;
+    view.present({frame.data(), 750, 750, {&around, 1}});
+    EXPECT_EQ(firstdifference(screen.settle(), frame.data()), "(10, 600)");
+}
+
+TEST_F(Window, TheArenaOnScreenIsTheWholeFrameAfterEveryTick)
+{
+    Screen screen(window.arena());
+    int ticks = 0;
+    const auto tick = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            window.tick();
+            ++ticks;
+            ASSERT_EQ(firstdifference(screen.settle(), window.surface().pixels()), "") << "tick " << ticks;
+        }
+    };
+    const auto press = [&](double x, double y) {
+        QTest::mouseClick(window.arena(), Qt::LeftButton, {}, QPoint(static_cast<int>(x), static_cast<int>(y)));
+    };
+
+    click(Control::TitleImage);
+    QTest::keyClick(widget<SpinEdit>(Control::PlayerCountSpinner)->edit(), Qt::Key_Up);
+    for (const char* name : {"Ann", "Bob"}) {
+        typeinto(Control::PlayerNameEd, name);
+        pick(Control::PictureBox, "wizard2");
+        pick(Control::SndBox, "Death1");
+        click(Control::NextPlayerBtn);
+    }
+    TForm1& f = window.form();
+    ASSERT_TRUE(f.matchrunning);
+    tick(3);
+
+    // The turn passes, the circle with it; no shot is cast in the first turn.
+    const auto endturn = [&] {
+        const int before = f.currentplayer;
+        click(Control::EndTurnBtn);
+        ASSERT_NE(f.currentplayer, before);
+    };
+    endturn();
+    tick(2);
+
+    // A walk across the top left corner, where the shot will fly.
+    Tplayer& w = f.players[f.currentplayer];
+    w.walk = w.maxwalk = 20;
+    w.x = 40;
+    w.y = 40;
+    tick(1);
+    press(w.x + 10 + 30, w.y + 10);
+    ASSERT_EQ(w.x, 70);
+    tick(2);
+
+    // A shot to the right into a block of another element, which it meets when it
+    // has flown far enough to clash.
+    auto* book = window.findChild<QListWidget*>("SpellPicker");
+    QTest::mouseClick(book->viewport(), Qt::LeftButton, {}, book->visualItemRect(book->item(0)).center());
+    click(Control::AbilityBtn);
+    ASSERT_EQ(f.mode, Mode::aiming);
+    press(w.x + 10 + 15, w.y + 10);
+    ASSERT_EQ(f.inplaycount, 1);
+    Tability& block = f.inplay[++f.inplaycount];
+    block = f.inplay[1];
+    block.kind = Block;
+    block.element = f.inplay[1].element == "fire" ? "water" : "fire";
+    block.sprite = block.element + "block";
+    block.x = f.inplay[1].x + 8 * 25 - 12;
+    block.y = f.inplay[1].y - 12;
+    block.dx = block.dy = 0;
+    block.spritewidth = block.spriteheight = 24;
+    block.range = block.maxrange = 100;
+    tick(30);
+    EXPECT_LT(f.inplaycount, 2) << "the shot and the block met";
+
+    // Explosions fading with flickering colours, one over the arena's edge.
+    f.explosions[++f.explosioncount] = {400, 400, "fire", 30};
+    f.explosions[++f.explosioncount] = {745, 200, "death", 12};
+    tick(32);
+    ASSERT_EQ(f.explosioncount, 0);
+
+    // Once nothing flies the turn passes again.
+    tick(60);
+    endturn();
+    tick(2);
+
+    // The round ends; the next match lays a new ground, and the editor that
+    // covered the arena is gone.
+    f.players[f.currentplayer == 1 ? 2 : 1].hp = 0;
+    f.deadcount = 1;
+    window.tick();
+    ASSERT_FALSE(f.matchrunning);
+    click(Control::NextPlayerBtn);
+    click(Control::NextPlayerBtn);
+    ASSERT_TRUE(f.matchrunning);
+    tick(3);
+}
+
 TEST(Display, WithoutADisplayOneClearLine)
 {
     auto environment = [](std::map<std::string, std::string> vars) {
@@ -460,7 +620,8 @@ TEST(ArenaView, ShowsTheLastFlippedFrameAndReportsPresses)
     view.resize(750, 750);
     std::vector<std::uint32_t> frame(750 * 750, 0xFF000000u);
     frame[20 * 750 + 10] = 0xFF123456u;
-    view.present(frame.data(), 750, 750);
+    const SurfaceRect whole{0, 0, 750, 750};
+    view.present({frame.data(), 750, 750, {&whole, 1}});
     frame[20 * 750 + 10] = 0xFFFFFFFFu;  // the next frame, not yet flipped
     QImage shown = view.grab().toImage();
     EXPECT_EQ(shown.pixel(10, 20), 0xFF123456u);

@@ -14,21 +14,41 @@ ArenaView::ArenaView(QWidget* parent, int w, int h) : QWidget(parent), frame_(w,
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ArenaView::present(const std::uint32_t* pixels, int w, int h)
+void ArenaView::present(const SoftSurface::Flip& flip)
 {
-    if (w != frame_.width() || h != frame_.height())
-        frame_ = QImage(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(frame_.scanLine(y), pixels + static_cast<std::size_t>(y) * w, static_cast<std::size_t>(w) * 4);
-    update();
+    const SurfaceRect whole{0, 0, flip.width, flip.height};
+    std::span<const SurfaceRect> changed = flip.changed;
+    if (flip.width != frame_.width() || flip.height != frame_.height()) {
+        frame_ = QImage(flip.width, flip.height, QImage::Format_RGB32);
+        changed = {&whole, 1};
+    }
+    QRegion region;
+    for (const SurfaceRect& r : changed) {
+        const auto bytes = static_cast<std::size_t>(r.right - r.left) * 4;
+        for (int y = r.top; y < r.bottom; ++y)
+            std::memcpy(frame_.scanLine(y) + static_cast<std::ptrdiff_t>(r.left) * 4,
+                        flip.pixels + static_cast<std::size_t>(y) * flip.width + r.left, bytes);
+        region += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    if (region.isEmpty())
+        return;
+    if (size() == frame_.size())
+        update(region);
+    else
+        update();
 }
 
-void ArenaView::paintEvent(QPaintEvent*)
+void ArenaView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     // At a device-pixel ratio of 2 each arena pixel becomes a crisp 2 x 2 block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), frame_);
+    if (size() != frame_.size()) {
+        painter.drawImage(rect(), frame_);
+        return;
+    }
+    for (const QRect& r : event->region())
+        painter.drawImage(r, frame_, r);
 }
 
 void ArenaView::mousePressEvent(QMouseEvent* event)

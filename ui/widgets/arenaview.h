@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The arena on screen: shows the last frame the surface flipped, pixel for pixel,
-// and reports mouse presses in arena coordinates.
+// repainting only what changed, and reports mouse presses in arena coordinates.
 #pragma once
 
 #include <QImage>
@@ -9,15 +9,18 @@
 #include <cstdint>
 #include <functional>
 
+#include "present/softsurface.h"
+
 namespace hexbrawl::ui {
 
 class ArenaView final : public QWidget {
 public:
     ArenaView(QWidget* parent, int w, int h);
 
-    // Takes a copy of a finished frame (pixels 0xFFRRGGBB), so that a half-drawn
-    // back buffer is never on screen, not even behind an error box.
-    void present(const std::uint32_t* pixels, int w, int h);
+    // Takes a copy of the changed parts of a finished frame, so that a half-drawn
+    // back buffer is never on screen, not even behind an error box, and asks for
+    // those parts alone to be repainted.
+    void present(const SoftSurface::Flip& flip);
     const QImage& frame() const { return frame_; }
     QSize sizeHint() const override { return frame_.size(); }
     void onpress(std::function<void(int x, int y)> press) { press_ = std::move(press); }
