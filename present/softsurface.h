@@ -18,7 +18,8 @@
 namespace hexbrawl {
 
 // Gives the decoded picture of a catalogue entry (the image bank in the program).
-// Pictures may change between frames; the surface notices, as it keeps none.
+// Pictures may change between frames; the surface notices, comparing them with the
+// copies it keeps of what it drew.
 using PictureSource = std::function<const Image&(const PictureEntry&)>;
 
 // Converts a colour of the game (0x00BBGGRR) to a buffer pixel (0xFFRRGGBB).
