@@ -23,6 +23,8 @@ mkdir -p "$reports"
 # Every report goes to a file of its own, from any process the tests start.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:log_path=$reports/asan"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan"
+# Leaks of libraries not ours, named one by one in scripts/lsan.supp.
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 export HEXBRAWL_MONKEY_FIGURES="$figures"
 
