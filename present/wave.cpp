@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "assets/embedded.h"
+
 namespace hexbrawl {
 namespace {
 
@@ -77,6 +79,12 @@ Wave parsewave(std::span<const unsigned char> file)
         fail("data is not a whole number of frames");
     wave.frames = wave.size / framesize;
     return wave;
+}
+
+Wave builtinwave(const WaveEntry& entry)
+{
+    const auto file = assets::find("sounds/" + std::string(entry.name) + ".wav");
+    return file ? parsewave({file->data, file->size}) : Wave{};
 }
 
 }  // namespace hexbrawl

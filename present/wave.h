@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <span>
 
+#include "present/catalogues.h"
 #include "present/decodeerror.h"
 
 namespace hexbrawl {
@@ -24,5 +25,9 @@ struct Wave {
 // for anything but 8- or 16-bit PCM with one or two channels, or for chunks
 // that run past the end of the file. The result points into `file`.
 Wave parsewave(std::span<const unsigned char> file);
+
+// The samples built into the program for the catalogue's sound (they live as long
+// as the program); an empty wave if there are none.
+Wave builtinwave(const WaveEntry& entry);
 
 }  // namespace hexbrawl

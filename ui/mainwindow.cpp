@@ -444,7 +444,7 @@ void MainWindow::sync()
     SellBtn_->setEnabledFlag(c.SellBtn.enabled);
     ComputerBox_->setticked(c.ComputerBox.checked);
     // The match's keys, only while its turn display is what the player has in front.
-    const bool inmatch = form_->matchrunning && !c.PurchaseWindow.visible && !c.TitleImage.visible;
+    const bool inmatch = form_->matchrunning && !c.PurchaseWindow.visible;
     for (QShortcut* shortcut : matchkeys_)
         shortcut->setEnabled(inmatch);
     // The computer's own clock runs while it is at the controls and the game timer,

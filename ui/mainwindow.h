@@ -40,8 +40,8 @@ namespace ui {
 
 class ArenaView;
 class BarGauge;
-class MuteMark;
 class CheckBox;
+class MuteMark;
 class PageTabs;
 class PictureView;
 class PickList;

@@ -5,9 +5,6 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 
-#include <string>
-
-#include "assets/embedded.h"
 #include "present/decodeerror.h"
 #include "present/qt/mixer.h"
 
@@ -117,12 +114,10 @@ QtSound::QtSound()
     // Clip numbers in the mixer are the catalogue's indices.
     for (const WaveEntry& wave : waves()) {
         Wave samples;
-        if (auto file = assets::find("sounds/" + std::string(wave.name) + ".wav")) {
-            try {
-                samples = parsewave({file->data, file->size});
-            } catch (const DecodeError&) {
-                samples = Wave{};  // built in and tested: cannot happen, and would only be silent
-            }
+        try {
+            samples = builtinwave(wave);
+        } catch (const DecodeError&) {
+            // Built in and tested: cannot happen, and would only be silent.
         }
         output_->mixer.addclip(samples);
     }

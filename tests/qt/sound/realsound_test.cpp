@@ -21,7 +21,6 @@
 #include <string>
 #include <vector>
 
-#include "assets/embedded.h"
 #include "present/qt/mixer.h"
 #include "present/qt/qtsound.h"
 
@@ -86,10 +85,7 @@ private:
 // The clip as it should reach a one-channel recording at its own rate.
 std::vector<float> heard(const WaveEntry& entry)
 {
-    auto file = assets::find("sounds/" + std::string(entry.name) + ".wav");
-    if (!file)
-        return {};
-    const std::vector<std::int16_t> samples = streamsamples(parsewave({file->data, file->size}), rate, 1);
+    const std::vector<std::int16_t> samples = streamsamples(builtinwave(entry), rate, 1);
     std::vector<float> out(samples.size());
     std::transform(samples.begin(), samples.end(), out.begin(),
                    [](std::int16_t s) { return static_cast<float>(s) / 32768.0f; });
