@@ -120,6 +120,7 @@ struct Controls {
     Button PurchaseBtn{"---->"};
     Button SellBtn{"<----", false};  // its own flag: it looks the same either way
     CheckBox ComputerBox;  // whether the computer plays the wizard being edited
+    EditBox ComputerSkillBox{"Normal", false, {"Easy", "Normal", "Hard"}};  // how strongly, while ticked
 };
 
 // Every control a player can act on, by its name in the window.

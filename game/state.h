@@ -47,6 +47,10 @@ struct Table {
 
 enum AbilityKind : std::int32_t { Ranged = 1, Block = 2, Reflect = 3, Teleport = 4 };
 
+// How strongly the computer plays a wizard it has the seat of.
+enum class ComputerSkill : std::int32_t { Easy, Normal, Hard };
+inline constexpr std::array<const char*, 3> computerskillnames{"Easy", "Normal", "Hard"};
+
 // What a press on the arena does: a step, or a cast of the selected spell.
 enum class Mode : std::int32_t { walking = 0, aiming = 1 };
 

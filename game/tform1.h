@@ -40,6 +40,8 @@ public:
     bool firstturn = false;
     // The seats: which wizards the computer plays. Beside the rules, never read by them.
     Table<bool, 1, 12> computer{};
+    // How strongly the computer plays each wizard, kept while the seat changes hands.
+    Table<ComputerSkill, 1, 12> computerskill = allnormal();
 
     Random random;
     Controls controls;
@@ -86,6 +88,13 @@ public:
     std::int32_t budget() const;
 
 private:
+    static Table<ComputerSkill, 1, 12> allnormal()
+    {
+        Table<ComputerSkill, 1, 12> t;
+        t.items.fill(ComputerSkill::Normal);
+        return t;
+    }
+
     Ports ports_;
 
     Tplayer& current() { return players[currentplayer]; }

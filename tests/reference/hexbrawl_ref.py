@@ -1203,6 +1203,7 @@ class Game:
         out.append('"players":[%s]' % ",".join(players))
         # Computer wizards are beyond this model: nobody is ever computer-played here.
         out.append('"computer":[%s]' % ",".join(["false"] * 12))
+        out.append('"computerskill":[%s]' % ",".join(['"Normal"'] * 12))
         out.append('"inplay":[%s]' % ",".join(
             self.abilityjson(self.inplay[i], i) for i in range(1, 51)
             if self.inplay[i].name != ""))
@@ -1273,6 +1274,7 @@ class Game:
             c.append('"%s":%s' % (k, edit(e)))
         c.append('"PointGauge":{"value":%d,"max":%d}' % (self.gauge_value, self.gauge_max))
         c.append('"ComputerBox":{"checked":false}')
+        c.append('"ComputerSkillBox":{"text":"Normal","enabled":false}')
         out.append('"controls":{%s}' % ",".join(c))
         return "{" + ",".join(out) + "}"
 

@@ -185,6 +185,7 @@ void writecontrols(JsonWriter& j, const Controls& c)
     j.key("max").value(static_cast<std::int64_t>(c.PointGauge.max));
     j.endobject();
     writeflag(j, "ComputerBox", "checked", c.ComputerBox.checked);
+    writeedit(j, "ComputerSkillBox", c.ComputerSkillBox);
     j.endobject();
 }
 
@@ -242,6 +243,10 @@ std::string Session::state()
     j.key("computer").beginarray();
     for (const bool seat : f.computer)
         j.value(seat);
+    j.endarray();
+    j.key("computerskill").beginarray();
+    for (const ComputerSkill skill : f.computerskill)
+        j.value(computerskillnames[static_cast<std::size_t>(skill)]);
     j.endarray();
 
     j.key("inplay").beginarray();
