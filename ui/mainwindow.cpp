@@ -8,6 +8,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QTimer>
+
+#include <iostream>
 
 #include "game/input.h"
 #include "game/kinds.h"
@@ -22,6 +25,7 @@
 #include "ui/fonts.h"
 #include "ui/howtoplay.h"
 #include "ui/pictures.h"
+#include "ui/recorder.h"
 #include "ui/widgets/arenaview.h"
 #include "ui/widgets/bevelbuttons.h"
 #include "ui/widgets/checkbox.h"
@@ -107,14 +111,22 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
         ownqtdialogs_ = std::make_unique<QtDialogs>(this, [this] { sync(); });
         // The turn message of a computer wizard is the computer's to dismiss.
         ownqtdialogs_->setautoclose([this](MessageKind kind) {
-            return kind == MessageKind::info && form_->matchrunning && computer::atcontrols(*form_);
+            return replaying_ || (kind == MessageKind::info && form_->matchrunning && computer::atcontrols(*form_));
         });
     }
     dialogs_ = setup.dialogs ? setup.dialogs : ownqtdialogs_.get();
     if (!setup.timer) {
         owntimer_ = std::make_unique<QtGameTimer>([this] { tick(); });
-        computerclock_ = std::make_unique<QtGameTimer>([this] { computerstep(); });
+        // With the game timer off, a period is the computer's step alone.
+        computerclock_ = std::make_unique<QtGameTimer>([this] { tick(); });
     }
+    replaying_ = setup.replaying;
+    recorder_ = setup.recorder;
+    if (recorder_)
+        recorder_->onfailure([this](const std::string& why) {
+            std::cerr << "hexbrawl: " << why << '\n';
+            QTimer::singleShot(0, this, [this, why] { dialogs_->showmessage(MessageKind::error, why); });
+        });
     if (!setup.clock)
         ownclock_ = std::make_unique<DayClock>();
     std::uint32_t seed = 0;
@@ -130,6 +142,8 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     connectkeys();
     dispatch([this] { form_->FormCreate(); });
     computer_ = computer::Memory(seed);
+    if (recorder_)
+        recorder_->start(seed);
 }
 
 MainWindow::~MainWindow() = default;
@@ -150,6 +164,8 @@ void MainWindow::dispatch(Action&& action)
 
 void MainWindow::tick()
 {
+    if (recorder_)
+        recorder_->period();
     if (form_->controls.GameTimer.enabled)
         dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
     computerstep();
@@ -168,7 +184,7 @@ void MainWindow::computerstep()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    dispatch([this] { form_->FormClose(); });
+    deliver(input::Action::close());
     event->accept();
 }
 
@@ -341,6 +357,15 @@ void MainWindow::buildeditor()
 }
 
 void MainWindow::deliver(const input::Action& action)
+{
+    if (replaying_)
+        return;
+    if (recorder_)
+        recorder_->act(action);
+    perform(action);
+}
+
+void MainWindow::perform(const input::Action& action)
 {
     dispatch([this, &action] { input::apply(*form_, action); });
 }

@@ -40,6 +40,7 @@ namespace ui {
 
 class ArenaView;
 class BarGauge;
+class Recorder;
 class CheckBox;
 class MuteMark;
 class PageTabs;
@@ -67,6 +68,8 @@ public:
         Dialogs* dialogs = nullptr;
         GameTimer* timer = nullptr;  // not null: ticks come only through tick()
         Clock* clock = nullptr;
+        Recorder* recorder = nullptr;  // not null: the person's actions and the periods are written down
+        bool replaying = false;  // a recorded session plays: the person's input does nothing, boxes close by themselves
     };
 
     MainWindow();
@@ -76,6 +79,9 @@ public:
     TForm1& form() { return *form_; }
     // One period: the game timer's tick when it is enabled, then the computer's step.
     void tick();
+    // An action performed as the person's are, but not theirs: a replayed script's.
+    void perform(const input::Action& action);
+    bool boxopen() const;
     // Copies the controls model to the widgets.
     void sync();
 
@@ -101,7 +107,6 @@ private:
     void dispatch(Action&& action);
     // The computer's step in this period, unless a box is open.
     void computerstep();
-    bool boxopen() const;
     void buildhud();
     void buildeditor();
     void connectinput();
@@ -124,6 +129,8 @@ private:
     Dialogs* dialogs_ = nullptr;
     std::unique_ptr<TForm1> form_;
     computer::Memory computer_{0};
+    Recorder* recorder_ = nullptr;
+    bool replaying_ = false;
     // The computer's own periods while the game timer is off (in the Stats Editor);
     // none when the game timer is the caller's.
     std::unique_ptr<QtGameTimer> computerclock_;

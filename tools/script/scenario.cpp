@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "game/input.h"
+#include "tools/script/scriptline.h"
 #include "tools/script/statejson.h"
 
 namespace hexbrawl {
@@ -58,7 +59,9 @@ void Session::press(int x, int y) { apply(input::Action::press(x, y)); }
 void Session::tick(int periods) { apply(input::Action::tick(periods)); }
 void Session::close() { apply(input::Action::close()); }
 
-bool Session::waiting() const { return !form_->controls.GameTimer.enabled && !computer::atcontrols(*form_); }
+bool waiting(const TForm1& form) { return !form.controls.GameTimer.enabled && !computer::atcontrols(form); }
+
+bool Session::waiting() const { return hexbrawl::waiting(*form_); }
 
 void Session::apply(const input::Action& action)
 {
@@ -198,46 +201,25 @@ std::optional<Command> parseline(std::string_view line)
 int runscript(std::istream& in, std::ostream& out, std::ostream& err)
 {
     Session session;
-    std::string line;
-    int number = 0;
-    bool started = false;
-    bool closed = false;
+    ScriptReader reader(in);
     try {
-        while (std::getline(in, line)) {
-            ++number;
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
+        for (;;) {
             std::optional<Command> command;
             try {
-                command = parseline(line);
-                if (!command)
-                    continue;
-                const auto* action = std::get_if<input::Action>(&*command);
-                const bool start = action && action->verb == input::Action::Verb::start;
-                if (closed)
-                    throw std::invalid_argument("nothing may follow 'close'");
-                if (start && started)
-                    throw std::invalid_argument("'start' may come only once");
-                if (!start && !started)
-                    throw std::invalid_argument("the script must begin with 'start SEED'");
-            } catch (const std::invalid_argument& e) {
+                command = reader.next();
+            } catch (const BadScript& e) {
                 out.flush();
-                err << "line " << number << ": " << e.what() << '\n';
+                err << e.what() << '\n';
                 return 2;
             }
-            if (const auto* action = std::get_if<input::Action>(&*command)) {
-                started = true;
-                closed = action->verb == input::Action::Verb::close;
+            if (!command)
+                break;
+            if (const input::Action* action = actionof(*command))
                 session.apply(*action);
-            } else if (std::get<Output>(*command) == Output::state) {
+            else if (std::get<Output>(*command) == Output::state)
                 out << session.state() << '\n';
-            } else {
+            else
                 out << session.catalogjson() << '\n';
-            }
-        }
-        if (!started) {
-            err << "line 1: the script holds no command\n";
-            return 2;
         }
     } catch (const std::exception& e) {
         out.flush();

@@ -24,6 +24,9 @@ struct RecordedMessage {
     std::string text;
 };
 
+// Nothing would happen in a period: the timer is off and no computer is at the controls.
+bool waiting(const TForm1& form);
+
 class Session {
 public:
     // `surface` draws the frames; by default they are composed nowhere.

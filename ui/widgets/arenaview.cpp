@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
 #include <cstring>
 
 namespace hexbrawl::ui {
@@ -53,9 +54,11 @@ void ArenaView::paintEvent(QPaintEvent* event)
 
 void ArenaView::mousePressEvent(QMouseEvent* event)
 {
-    QPoint p = event->position().toPoint();
+    // The pixel under the pointer: at two device pixels per arena pixel a press may
+    // fall half-way, and rounding would name a pixel past the arena's edge.
+    const QPointF p = event->position();
     if (press_)
-        press_(p.x(), p.y());
+        press_(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
 }
 
 }  // namespace hexbrawl::ui
