@@ -166,22 +166,19 @@ void Replay::play()
 bool Replay::step()
 {
     using Verb = input::Action::Verb;
-    // A box stops the window's time as it stopped it in the recorded session.
-    if (!window_ || !window_->isVisible())
+    if (!window_ || !window_->isVisible() || next_ == actions_.size())
         return false;
+    // A box stops the window's time as it stopped it in the recorded session.
     if (stepping_ || window_->boxopen())
-        return next_ < actions_.size();
+        return true;
     stepping_ = true;
     while (next_ < actions_.size()) {
         const input::Action& action = actions_[next_];
         if (action.verb != Verb::tick) {
             ++next_;
             window_->perform(action);
-            if (action.verb == Verb::close) {
-                stepping_ = false;
+            if (action.verb == Verb::close)
                 window_->close();
-                return false;
-            }
             continue;
         }
         if (left_ == 0)
@@ -197,7 +194,7 @@ bool Replay::step()
         break;
     }
     stepping_ = false;
-    return next_ < actions_.size();
+    return true;
 }
 
 bool Replay::eventFilter(QObject* watched, QEvent* event)

@@ -73,8 +73,8 @@ public:
     void attach(MainWindow& window);
     // Plays on by itself, a period every 25 ms while the window is on screen.
     void play();
-    // One period: the actions up to the next one, then the period. False once the
-    // script is played out; nothing happens while a box is open.
+    // One period: the actions up to the next one, then the period; nothing while a
+    // box is open. False once the script is played out, or the window closed.
     bool step();
 
 protected:
