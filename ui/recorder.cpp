@@ -78,7 +78,7 @@ void Recorder::start(std::uint32_t seed) { write(scriptline(input::Action::start
 
 void Recorder::act(const input::Action& action)
 {
-    if (failed_)
+    if (failed_ || closed_)
         return;
     writeperiods();
     std::string line;
@@ -90,14 +90,17 @@ void Recorder::act(const input::Action& action)
         return;
     }
     // The state the window has at its close, for the runner to print.
-    if (action.verb == input::Action::Verb::close)
+    closed_ = action.verb == input::Action::Verb::close;
+    if (closed_)
         write("state");
     write(line);
 }
 
 void Recorder::period()
 {
-    if (failed_)
+    // The score box at the close lets the timer tick on behind it: nothing follows
+    // `close` in a script.
+    if (failed_ || closed_)
         return;
     if (++periods_ == periodsaline)
         writeperiods();

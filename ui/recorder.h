@@ -53,6 +53,7 @@ private:
     int fd_ = -1;
     int periods_ = 0;  // passed since the last line
     bool failed_ = false;
+    bool closed_ = false;
     std::function<void(const std::string&)> tell_;
 };
 

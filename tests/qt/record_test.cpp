@@ -247,6 +247,18 @@ TEST(Records, ThatCannotServeAreRefusedOrTold)
 {
     QTemporaryDir dir;
     EXPECT_THROW(Recorder(dir.filePath("no/such/folder").toStdString()), std::runtime_error);
+    {
+        // The timer ticks on behind the score box of the close; the script ends there.
+        const std::string closed = dir.filePath("closed.txt").toStdString();
+        Recorder record(closed);
+        record.start(9);
+        record.period();
+        record.act(input::Action::close());
+        for (int i = 0; i < 100; ++i)
+            record.period();
+        record.act(input::Action::click(Control::TitleImage));
+        EXPECT_EQ(readfile(closed), "start 9\ntick 1\nstate\nclose\n");
+    }
 
     FakeDialogs boxes;
     FakeTimer timer;
