@@ -40,13 +40,13 @@ namespace ui {
 
 class ArenaView;
 class BarGauge;
-class Recorder;
 class CheckBox;
 class MuteMark;
 class PageTabs;
 class PictureView;
 class PickList;
 class PieGauge;
+class Recorder;
 class SpeakerButton;
 class SpinEdit;
 class TAOLButton;
