@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "game/random.h"
+#include "game/kinds.h"
 #include "game/state.h"
 
 namespace hexbrawl {
