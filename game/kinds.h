@@ -42,7 +42,9 @@ struct KindFacts {
     bool lasting;  // stays on the arena where it was put, and may fade at a turn start
     bool stopsprojectiles;  // a projectile flying into it clashes with it
     Cast cast;
-    bool turnsback;  // a projectile it stops may be sent back, and then belongs to its owner
+    // A projectile that loses the clash turns back and belongs to its owner from then
+    // on; one that wins flies on with its effects as the clash left them, unclamped.
+    bool turnsback;
     Maker maker;  // its abilities in the catalogue
 };
 
