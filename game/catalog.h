@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "game/random.h"
 #include "game/kinds.h"
+#include "game/random.h"
 #include "game/state.h"
 
 namespace hexbrawl {
