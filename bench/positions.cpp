@@ -220,7 +220,7 @@ public:
         s_.clearrecords();
     }
 
-    static int pixel(double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 749); }
+    static int pixel(double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, arenasize - 1); }
 
     // Walks the wizard in turn so that its centre lands on `to`, if its walk reaches.
     bool walkto(Point to)
@@ -662,7 +662,8 @@ std::unique_ptr<Game> typical(Surface& surface)
     // The number of trees is whatever the rounds left: evenings are tried until one
     // leaves 20 (the search began at 1000 and found this one).
     for (std::uint32_t from = 269408;;) {
-        const std::uint32_t seed = seedwhere(from, [](const Catalog& c) { return gentle(c[109]); });
+        const std::uint32_t seed =
+            seedwhere(from, [](const Catalog& c) { return gentle(c[catalogindex(pageof(Block), 10 - 1)]); });
         std::unique_ptr<Game> game = play(surface, seed, 4, 12, 1, Setup{0, 2, Block, 10, 0, 4});
         if (census(game->form()).trees == 20)
             return game;
@@ -680,13 +681,15 @@ std::unique_ptr<Game> quiet(Surface& surface)
 
 std::unique_ptr<Game> busy(Surface& surface)
 {
-    const std::uint32_t seed = seedwhere(2000, [](const Catalog& c) { return gentle(c[109]); });
+    const std::uint32_t seed =
+        seedwhere(2000, [](const Catalog& c) { return gentle(c[catalogindex(pageof(Block), 10 - 1)]); });
     return play(surface, seed, 12, 34, 1, Setup{30, 25, Block, 10, 25, 25});
 }
 
 std::unique_ptr<Game> worst(Surface& surface)
 {
-    const std::uint32_t seed = seedwhere(3000, [](const Catalog& c) { return gentle(c[299]); });
+    const std::uint32_t seed =
+        seedwhere(3000, [](const Catalog& c) { return gentle(c[catalogindex(pageof(Reflect), pagesize - 1)]); });
     return play(surface, seed, 12, 75, 2, Setup{30, 25, Reflect, 100, 25, 25});
 }
 

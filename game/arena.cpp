@@ -2,6 +2,7 @@
 // Presses on the arena: walking in walking mode, casting in aiming mode.
 #include <cmath>
 
+#include "game/kinds.h"
 #include "game/tform1.h"
 
 namespace hexbrawl {
@@ -44,8 +45,8 @@ void TForm1::DrawMouseDown(int X, int Y)
         Tability& slot = inplay[inplaycount];
         slot = *a;
         slot.owner = currentplayer;
-        switch (slot.kind) {
-        case Ranged:
+        switch (castof(slot.kind)) {
+        case Cast::flies:
             slot.x = w.x + 10;
             slot.y = w.y + 10;
             slot.angle = std::atan2(slot.y - py, slot.x - px);
@@ -53,14 +54,13 @@ void TForm1::DrawMouseDown(int X, int Y)
             slot.dy = -std::sin(slot.angle) * 8;
             playwave(slot.element);
             break;
-        case Block:
-        case Reflect:
+        case Cast::stands:
             slot.x = px - slot.spritewidth / 2;
             slot.y = py - slot.spriteheight / 2;
             slot.angle = slot.dx = slot.dy = 0;
             playwave(slot.element);
             break;
-        case Teleport:
+        case Cast::movescaster:
             w.x = px - 10;
             w.y = py - 10;
             playwave("teleport");

@@ -51,6 +51,8 @@ void nameability(Tability& a, Random& random, const std::array<std::string_view,
 // The mean and spread of a roll come from the budget divided as whole numbers.
 double whole(std::int32_t v) { return static_cast<double>(v); }
 
+}  // namespace
+
 void makeranged(Tability& a, Random& random, std::int32_t L)
 {
     std::int32_t B = 7 * L + random.randomint(L);
@@ -142,18 +144,14 @@ void maketeleport(Tability& a, Random& random, std::int32_t L)
     a.maxeffect = 0;
 }
 
-}  // namespace
-
 void generatecatalog(Catalog& catalog, Random& random)
 {
-    using Maker = void (*)(Tability&, Random&, std::int32_t);
-    constexpr std::array<Maker, 4> makers{makeranged, makeblock, makereflect, maketeleport};
     for (int page = 0; page < kindcount; ++page) {
         for (std::int32_t L = 1; L <= pagesize; ++L) {
-            Tability& a = catalog[page * pagesize + L - 1];
+            Tability& a = catalog[catalogindex(page, L - 1)];
             a = Tability{};
             a.level = L;
-            makers[static_cast<std::size_t>(page)](a, random, L);
+            kinds[static_cast<std::size_t>(page)].maker(a, random, L);
             const PictureEntry& sprite = findimage(a.sprite);
             a.spritewidth = sprite.patternw();
             a.spriteheight = sprite.patternh();

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "game/kinds.h"
 #include "game/random.h"
 #include "game/state.h"
 

@@ -109,7 +109,7 @@ void select(TForm1& form, Control control, int row)
     Controls& c = form.controls;
     switch (control) {
     case Control::MagicType:
-        if (row < 0 || row > 3 || row == c.MagicType.page)
+        if (row < 0 || row >= kindcount || row == c.MagicType.page)
             return;
         c.MagicType.page = row;
         form.MagicTypeChange();

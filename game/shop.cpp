@@ -43,7 +43,7 @@ void TForm1::PurchaseListClick()
     if (r < 0)
         return;
     controls.costlbl.caption = "Cost: " + std::to_string(3 * (r + 1));
-    abilityinfo(controls.SpellInfo.lines, catalog[controls.MagicType.page * 100 + r]);
+    abilityinfo(controls.SpellInfo.lines, catalog[catalogindex(controls.MagicType.page, r)]);
 }
 
 void TForm1::PurchaseBtnClick()
@@ -53,7 +53,7 @@ void TForm1::PurchaseBtnClick()
     const int n = static_cast<int>(controls.Yourlist.items.size());
     if (r < 0 || n >= Spellbook::size)
         return;
-    const Tability& a = catalog[controls.MagicType.page * 100 + r];
+    const Tability& a = catalog[catalogindex(controls.MagicType.page, r)];
     const std::int32_t price = 3 * a.level;
     if (price > controls.PointGauge.value)
         return;
@@ -89,9 +89,9 @@ void TForm1::SellBtnClick()
     // The refund is the price of the first entry of the shown page with that name.
     const int page = controls.MagicType.page;
     const Tability* entry = nullptr;
-    for (int i = 0; i < 100 && !entry; ++i)
-        if (catalog[page * 100 + i].name == s)
-            entry = &catalog[page * 100 + i];
+    for (int i = 0; i < pagesize && !entry; ++i)
+        if (catalog[catalogindex(page, i)].name == s)
+            entry = &catalog[catalogindex(page, i)];
     if (!entry)
         return;
     setpoints(controls.PointGauge.value + 3 * entry->level);

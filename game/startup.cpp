@@ -45,8 +45,9 @@ void TForm1::FormCreate()
 
     // The first listing has a blank before the price; every later refresh has none.
     controls.PurchaseList.clear();
-    for (int L = 1; L <= 100; ++L)
-        controls.PurchaseList.items.push_back(catalog[L - 1].name + " (" + std::to_string(3 * L) + ")");
+    for (int L = 1; L <= pagesize; ++L)
+        controls.PurchaseList.items.push_back(catalog[catalogindex(0, L - 1)].name + " (" + std::to_string(3 * L) +
+                                              ")");
 
     controls.PictureBox.text.clear();
     controls.PictureBox.items.clear();

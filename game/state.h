@@ -101,7 +101,6 @@ struct Texplosion {
 };
 
 using Players = Table<Tplayer, 1, 12>;
-using Catalog = Table<Tability, 0, 399>;
 using Inplay = Table<Tability, 1, 50>;
 using Obstacles = Table<Tobstacle, 1, 30>;
 using Explosions = Table<Texplosion, 1, 25>;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "game/controls.h"
+#include "game/kinds.h"
 #include "game/random.h"
 #include "game/state.h"
 #include "present/ports.h"

@@ -54,7 +54,8 @@ bool TForm1::clashes(int& a)
             continue;
         const std::int32_t ra = roll(A);
         const std::int32_t rb = roll(B);
-        if (const KindFacts* facts = factsof(B.kind); !facts || !facts->stopsprojectiles)
+        const KindFacts* facts = factsof(B.kind);
+        if (!facts || !facts->stopsprojectiles)
             continue;
 
         if (ra == rb) {
@@ -64,7 +65,7 @@ bool TForm1::clashes(int& a)
             removeability(other);
             return false;
         }
-        if (B.kind == Reflect && ra < rb) {
+        if (facts->turnsback && ra < rb) {
             // The projectile turns back and now belongs to the reflector.
             playwave("wall");
             A.dx = -A.dx;
@@ -76,7 +77,7 @@ bool TForm1::clashes(int& a)
         if (ra > rb) {
             A.mineffect -= rb;
             A.maxeffect -= rb;
-            if (B.kind != Reflect) {
+            if (!facts->turnsback) {
                 if (A.mineffect < 0)
                     A.mineffect = 0;
                 if (A.maxeffect < 1)

@@ -18,8 +18,8 @@
 namespace hexbrawl {
 
 // Gives the decoded picture of a catalogue entry (the image bank in the program).
-// Pictures may change between frames; the surface notices, comparing them with the
-// copies it keeps of what it drew.
+// A picture handed out stays as it is while the surface lives: the surface tells
+// pictures apart by their address, and draws again what a different one covers.
 using PictureSource = std::function<const Image&(const PictureEntry&)>;
 
 // Converts a colour of the game (0x00BBGGRR) to a buffer pixel (0xFFRRGGBB).
@@ -111,23 +111,6 @@ private:
         bool filled;
         bool operator==(const Call&) const = default;
     };
-    // Copies of pictures as they were when they were drawn, to tell whether one
-    // changed in place since.
-    class Copies {
-    public:
-        bool same() const;
-        // Copies the pictures (each once; null ones left out) as they are now;
-        // `current` when the copies kept are known to be.
-        void keep(const std::vector<const Image*>& pictures, bool current);
-
-    private:
-        struct Copy {
-            const Image* image;
-            int width, height;
-            std::vector<std::uint32_t> pixels;
-        };
-        std::vector<Copy> copies_;
-    };
     struct Ellipse {
         long long left, top, right, bottom;
         std::uint32_t pen;
@@ -137,7 +120,6 @@ private:
         bool pending = false;  // a clear, then only tiles so far
         std::vector<Tile> tiles;  // since the clear
         std::vector<Tile> kepttiles;  // those that made `kept`
-        Copies keptpictures;  // their pictures
         std::vector<std::uint32_t> kept;  // the frame they made
     };
 
@@ -162,6 +144,10 @@ private:
     // Sets in `redraw_` the cells under the calls of this frame and of the frame
     // before that the other one does not have in the same order.
     void differing() const;
+    // The part of pattern 0 that the picture really has (a broken picture may be
+    // smaller than its entry says).
+    static int patternwidth(const PictureEntry& entry, const Image& image);
+    static int patternheight(const PictureEntry& entry, const Image& image);
     // The pixels a call may write, clipped to the surface.
     static Area extent(const Call& call);
     // Calls `part(area)` for the parts of the area in the cells drawn again, or
@@ -187,6 +173,8 @@ private:
     // The pixels of a run of cells, row by row: `row(offset, count)` in the buffer.
     template <typename Row>
     static void rows(int band, int from, int to, Row row);
+    // Copies `from` into the buffer in the cells of `redraw_` that carry `bit`.
+    void copyback(const std::vector<std::uint32_t>& from, std::uint8_t bit) const;
     // Brings the frame shown up to date in the cells that changed, and lists them.
     void findchanges();
 
@@ -196,7 +184,6 @@ private:
     mutable std::vector<Call> calls_;  // held back
     mutable std::vector<Call> played_;  // the calls on the ground, last time it was laid or copied back
     mutable bool playedvalid_ = false;  // the buffer is the kept ground and `played_` on it
-    mutable Copies playedpictures_;
     mutable std::vector<Ellipse> ellipses_;
     mutable std::vector<long long> columns_;  // a stretch's source column for each target column
     long frames_ = 0;

@@ -338,14 +338,21 @@ TEST_F(Drawing, ANewGroundIsDrawnNotTheOneKept)
     frames(2);
 }
 
-TEST(DrawingSurface, APictureChangedInPlaceIsNotTakenFromTheFrameKept)
+TEST(DrawingSurface, AnotherPictureIsNotTakenFromTheFrameKept)
 {
     Image tile{20, 20, std::vector<std::uint32_t>(400, 0xFF112233u)};
+    Image othertile = tile;
+    othertile.pixels[399] = 0xFF445566u;
     Image sprite{20, 20, std::vector<std::uint32_t>(400, 0xFF000000u)};  // keyed: black
+    Image othersprite = sprite;
+    othersprite.pixels[5 * 20 + 5] = 0xFF778899u;
+    const Image* ground = &tile;
+    const Image* wizardpicture = &sprite;
     const PictureEntry& grass = findimage("grass1");
     const PictureEntry& wizard = findimage("wizard1");
-    SoftSurface surface([&](const PictureEntry& e) -> const Image& { return &e == &wizard ? sprite : tile; });
-    const auto ground = [&] {
+    SoftSurface surface(
+        [&](const PictureEntry& e) -> const Image& { return &e == &wizard ? *wizardpicture : *ground; });
+    const auto frame = [&] {
         surface.clearsurface();
         for (int x = 0; x < 750; x += 20)
             for (int y = 0; y < 750; y += 20)
@@ -353,18 +360,18 @@ TEST(DrawingSurface, APictureChangedInPlaceIsNotTakenFromTheFrameKept)
         surface.drawimage(wizard, 100, 100);
         surface.flipsurface();
     };
-    ground();
-    ground();
+    frame();
+    frame();
     EXPECT_EQ(surface.pixel(749, 749), 0xFF112233u);
     EXPECT_EQ(surface.pixel(105, 105), 0xFF112233u);
-    tile.pixels[399] = 0xFF445566u;
-    ground();
+    ground = &othertile;
+    frame();
     EXPECT_EQ(surface.pixel(19, 19), 0xFF445566u);
     EXPECT_EQ(surface.pixel(739, 739), 0xFF445566u);
-    // The same calls again, with a picture on the ground changed in place.
-    ground();
-    sprite.pixels[5 * 20 + 5] = 0xFF778899u;
-    ground();
+    // The same calls again, with another picture drawn on the ground.
+    frame();
+    wizardpicture = &othersprite;
+    frame();
     EXPECT_EQ(surface.pixel(105, 105), 0xFF778899u);
     // A clear with nothing after it is black, whatever was kept.
     surface.clearsurface();

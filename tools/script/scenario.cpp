@@ -183,7 +183,7 @@ std::optional<Command> parseline(std::string_view line)
     }
     if (verb == "press") {
         wordcount(words, 3, "press X Y");
-        return Action::press(integer(words[1], 0, 749, "X"), integer(words[2], 0, 749, "Y"));
+        return Action::press(integer(words[1], 0, arenasize - 1, "X"), integer(words[2], 0, arenasize - 1, "Y"));
     }
     if (verb == "tick") {
         wordcount(words, 2, "tick N");
