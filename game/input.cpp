@@ -144,9 +144,39 @@ void press(TForm1& form, int x, int y)
 
 }  // namespace
 
+bool computerseat(const TForm1& form)
+{
+    const Controls& c = form.controls;
+    if (!Players::contains(form.currentplayer) || !form.computer[form.currentplayer] || c.TitleImage.visible)
+        return false;
+    return c.PurchaseWindow.visible || (form.matchrunning && c.Draw.visible);
+}
+
+namespace {
+
+// The one check of whose seat it is. The window's time, its opening and its closing
+// belong to nobody; the "Computer" box and its strength stay the person's, so that a
+// wizard can be taken back at any moment of a visit.
+bool seatrefuses(const TForm1& form, const Action& action)
+{
+    using Verb = Action::Verb;
+    if (action.verb == Verb::start || action.verb == Verb::tick || action.verb == Verb::close)
+        return false;
+    const bool computers = computerseat(form);
+    if (action.who == Action::Who::computer)
+        return !computers;
+    if (!computers)
+        return false;
+    return !(action.verb == Verb::click && action.control == Control::ComputerBox);
+}
+
+}  // namespace
+
 void apply(TForm1& form, const Action& action)
 {
     using Verb = Action::Verb;
+    if (seatrefuses(form, action))
+        return;
     switch (action.verb) {
     case Verb::start: form.FormCreate(); return;
     case Verb::click:

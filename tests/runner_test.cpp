@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/testing.h"
 #include "tools/script/json.h"
 #include "tools/script/scenario.h"
 
@@ -142,6 +143,58 @@ TEST(Runner, TheProgramReadsAFileOrStandardInput)
     const int status = pclose(pipe);
     EXPECT_EQ(WEXITSTATUS(status), 2);
     EXPECT_EQ(out, "line 2: unknown command 'nope'\n");
+}
+
+// Every script line is the person's: while the computer has the seat, a line that acts
+// on the editor or the match does nothing at all, and the "Computer" box gives the
+// wizard back at once.
+TEST(Runner, ThePersonsLinesDoNothingWhileTheComputerHasTheSeat)
+{
+    Session s;
+    testing::begin(s, 777, 2);
+    testing::makewizard(s, "Me");
+    s.click(Control::NextPlayerBtn);
+    s.click(Control::ComputerBox);
+    ASSERT_TRUE(input::computerseat(s.form()));
+    s.state();
+    const std::string visit = s.state();
+    s.set(Control::PlayerNameEd, "Intruder");
+    s.set(Control::HealthPicker, "7");
+    s.select(Control::MagicType, 2);
+    s.select(Control::PurchaseList, 0);
+    s.click(Control::PurchaseBtn);
+    s.click(Control::PlaysndBtn);
+    s.click(Control::NextPlayerBtn);
+    EXPECT_TRUE(s.state() == visit) << "the person acted in the computer's visit";
+
+    // Taken back mid-visit, the wizard is the person's at once, and handed over again.
+    while (s.form().players[2].name.empty())
+        s.tick(1);
+    s.click(Control::ComputerBox);
+    s.set(Control::PlayerNameEd, "Mine");
+    EXPECT_EQ(s.form().players[2].name, "Mine");
+    s.click(Control::ComputerBox);
+    for (int i = 0; i < 5000 && !s.form().matchrunning; ++i)
+        s.tick(1);
+    ASSERT_TRUE(s.form().matchrunning);
+    EXPECT_EQ(s.form().players[2].name, "Mine");
+
+    // The computer's turn: the person's clicks, rows and presses reach nothing.
+    if (s.form().currentplayer == 1)
+        s.click(Control::EndTurnBtn);
+    ASSERT_EQ(s.form().currentplayer, 2);
+    s.state();
+    const std::string turn = s.state();
+    const Tplayer& w = s.form().players[2];
+    s.click(Control::EndTurnBtn);
+    s.select(Control::SpellPicker, 0);
+    s.click(Control::AbilityBtn);
+    s.press(static_cast<int>(w.x) + 30, static_cast<int>(w.y));
+    EXPECT_TRUE(s.state() == turn) << "the person acted in the computer's turn";
+    // Its own steps go on until it ends the turn itself.
+    for (int i = 0; i < 20000 && s.form().currentplayer == 2; ++i)
+        s.tick(1);
+    EXPECT_EQ(s.form().currentplayer, 1);
 }
 
 TEST(Json, NumbersAreShortestAndStringsAreValidUtf8)

@@ -163,7 +163,7 @@ void MainWindow::computerstep()
     if (boxopen())
         return;
     if (const std::optional<input::Action> step = computer::next(*form_, computer_))
-        dispatch([this, &step] { input::apply(*form_, *step); });
+        dispatch([this, &step] { input::apply(*form_, step->bycomputer()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

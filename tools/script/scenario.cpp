@@ -76,7 +76,7 @@ void Session::apply(const input::Action& action)
         if (form_->controls.GameTimer.enabled)
             guarded([&] { input::apply(*form_, input::Action::tick(1)); });
         if (const std::optional<input::Action> move = computer::next(*form_, computer_))
-            guarded([&] { input::apply(*form_, *move); });
+            guarded([&] { input::apply(*form_, move->bycomputer()); });
     }
 }
 
