@@ -26,6 +26,7 @@ constexpr std::array<std::pair<Control, std::string_view>, controlcount> names{{
     {Control::SpellPicker, "SpellPicker"},
     {Control::MagicType, "MagicType"},
     {Control::ComputerBox, "ComputerBox"},
+    {Control::ComputerSkillBox, "ComputerSkillBox"},
 }};
 }  // namespace
 

@@ -143,8 +143,9 @@ enum class Control {
     SpellPicker,
     MagicType,
     ComputerBox,
+    ComputerSkillBox,
 };
-inline constexpr int controlcount = static_cast<int>(Control::ComputerBox) + 1;
+inline constexpr int controlcount = static_cast<int>(Control::ComputerSkillBox) + 1;
 
 std::optional<Control> controlbyname(std::string_view name);
 std::string_view controlname(Control control);

@@ -27,6 +27,7 @@ auto editbox(C& c, Control control) -> decltype(&c.PlayerNameEd)
     case Control::SndBox: return &c.SndBox;
     case Control::HealthPicker: return &c.HealthPicker;
     case Control::ManaPicker: return &c.ManaPicker;
+    case Control::ComputerSkillBox: return &c.ComputerSkillBox;
     default: return nullptr;
     }
 }
@@ -57,7 +58,8 @@ Action::Verb verbof(Control control)
     case Control::PictureBox:
     case Control::SndBox:
     case Control::HealthPicker:
-    case Control::ManaPicker: return Action::Verb::set;
+    case Control::ManaPicker:
+    case Control::ComputerSkillBox: return Action::Verb::set;
     case Control::PurchaseList:
     case Control::Yourlist:
     case Control::SpellPicker:
@@ -98,6 +100,7 @@ void settext(TForm1& form, Control control, const std::string& text)
     case Control::SndBox: form.SndBoxChange(); break;
     case Control::HealthPicker: form.HealthPickerChange(); break;
     case Control::ManaPicker: form.ManaPickerChange(); break;
+    case Control::ComputerSkillBox: form.ComputerSkillBoxChange(); break;
     default: break;
     }
 }
@@ -156,7 +159,7 @@ namespace {
 
 // The one check of whose seat it is. The window's time, its opening and its closing
 // belong to nobody; the "Computer" box and its strength stay the person's, so that a
-// wizard can be taken back at any moment of a visit.
+// wizard can be taken back, or made stronger, at any moment of a visit.
 bool seatrefuses(const TForm1& form, const Action& action)
 {
     using Verb = Action::Verb;
@@ -167,7 +170,8 @@ bool seatrefuses(const TForm1& form, const Action& action)
         return !computers;
     if (!computers)
         return false;
-    return !(action.verb == Verb::click && action.control == Control::ComputerBox);
+    return !(action.verb == Verb::click && action.control == Control::ComputerBox) &&
+           !(action.verb == Verb::set && action.control == Control::ComputerSkillBox);
 }
 
 }  // namespace

@@ -197,6 +197,56 @@ TEST(Runner, ThePersonsLinesDoNothingWhileTheComputerHasTheSeat)
     EXPECT_EQ(s.form().currentplayer, 1);
 }
 
+// The computer's strength: one per wizard, picked only while the "Computer" box is
+// ticked, an unknown one refused, and shown again at the wizard's next visit.
+TEST(Runner, TheComputersStrengthIsKeptPerWizardAndPickedWhileTheBoxIsTicked)
+{
+    Session s;
+    testing::begin(s, 5, 2);
+    const TForm1& f = s.form();
+    const EditBox& box = f.controls.ComputerSkillBox;
+    s.set(Control::ComputerSkillBox, "Hard");
+    EXPECT_EQ(box.text, "Normal");
+    EXPECT_FALSE(box.enabled);
+    s.click(Control::ComputerBox);
+    EXPECT_TRUE(box.enabled);
+    s.set(Control::ComputerSkillBox, "Hard");
+    s.clearrecords();
+    s.set(Control::ComputerSkillBox, "Brutal");
+    EXPECT_EQ(box.text, "Hard");
+    EXPECT_TRUE(s.sounds().empty());
+    EXPECT_EQ(f.computerskill[1], ComputerSkill::Hard);
+
+    // Wizard 2, the person's, shows its own.
+    for (int i = 0; i < 5000 && f.currentplayer == 1; ++i)
+        s.tick(1);
+    ASSERT_EQ(f.currentplayer, 2);
+    EXPECT_EQ(box.text, "Normal");
+    EXPECT_FALSE(box.enabled);
+    testing::makewizard(s, "Me");
+    s.click(Control::NextPlayerBtn);
+    ASSERT_TRUE(f.matchrunning);
+    const nlohmann::json state = nlohmann::json::parse(s.state());
+    EXPECT_EQ(state["computerskill"][0], "Hard");
+    EXPECT_EQ(state["computerskill"][1], "Normal");
+    // The person ends every turn of theirs until the round is over.
+    for (int i = 0; i < 200000 && f.gamelevel == 1; ++i) {
+        if (f.currentplayer == 2)
+            s.click(Control::EndTurnBtn);
+        s.tick(1);
+    }
+    ASSERT_EQ(f.gamelevel, 2);
+    ASSERT_EQ(f.currentplayer, 1);
+    EXPECT_EQ(box.text, "Hard");
+    EXPECT_TRUE(box.enabled);
+
+    const Outcome r = run("start 5\nclick TitleImage\nclick ComputerBox\nset ComputerSkillBox Easy\nstate\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const nlohmann::json line = nlohmann::json::parse(r.out);
+    EXPECT_EQ(line["computerskill"][0], "Easy");
+    EXPECT_EQ(line["controls"]["ComputerSkillBox"], nlohmann::json::parse(R"({"text":"Easy","enabled":true})"));
+}
+
 TEST(Json, NumbersAreShortestAndStringsAreValidUtf8)
 {
     JsonWriter j;

@@ -316,9 +316,18 @@ void MainWindow::buildeditor()
     NextPlayerBtn_->setAlignment(Qt::AlignLeft);
     NextPlayerBtn_->setBorderWidth(2);
 
-    // Beside the name: whether the computer plays this wizard.
+    // Beside the name: whether the computer plays this wizard, and how strongly.
     ComputerBox_ = makecheckbox(w, {296, 42}, "Computer", orange, small);
     ComputerBox_->setObjectName("ComputerBox");
+    ComputerBox_->setToolTip(QStringLiteral("The computer plays this wizard; untick it to take the wizard back"));
+    // A pick from three: nothing to type.
+    ComputerSkillBox_ = makecombo(w, {ComputerBox_->geometry().right() + 9, 40, 81, 21});
+    ComputerSkillBox_->setEditable(false);
+    ComputerSkillBox_->setObjectName("ComputerSkillBox");
+    ComputerSkillBox_->setToolTip(QStringLiteral("How strongly the computer plays this wizard:\n"
+                                                 "Easy: aims roughly and forgets to defend.\n"
+                                                 "Normal: aims well and blocks the shot it sees coming.\n"
+                                                 "Hard: looks furthest ahead, aims true, defends."));
 
     PlayerCountSpinner_->setObjectName("PlayerCountSpinner");
     PlayerNameEd_->setObjectName("PlayerNameEd");
@@ -365,6 +374,10 @@ void MainWindow::connectinput()
     EndTurnBtn_->onclick(click(Control::EndTurnBtn));
     AbilityBtn_->onclick(click(Control::AbilityBtn));
     QObject::connect(ComputerBox_, &QAbstractButton::clicked, this, click(Control::ComputerBox));
+    QObject::connect(ComputerSkillBox_, &QComboBox::activated, this,
+                     [combo = ComputerSkillBox_, deliver = settext(Control::ComputerSkillBox)](int index) {
+                         deliver(combo->itemText(index));
+                     });
 
     PlayerCountSpinner_->onedited(settext(Control::PlayerCountSpinner));
     HealthPicker_->onedited(settext(Control::HealthPicker));
@@ -443,6 +456,7 @@ void MainWindow::sync()
     // "<----" keeps its look when the game turns its flag off, and ignores the mouse.
     SellBtn_->setEnabledFlag(c.SellBtn.enabled);
     ComputerBox_->setticked(c.ComputerBox.checked);
+    bindchoice(ComputerSkillBox_, c.ComputerSkillBox);
     // The match's keys, only while its turn display is what the player has in front.
     const bool inmatch = form_->matchrunning && !c.PurchaseWindow.visible;
     for (QShortcut* shortcut : matchkeys_)

@@ -167,6 +167,7 @@ private:
     PickList* Yourlist_ = nullptr;
     TSquareButton* NextPlayerBtn_ = nullptr;
     CheckBox* ComputerBox_ = nullptr;
+    QComboBox* ComputerSkillBox_ = nullptr;
 
     MuteMark* mutemark_ = nullptr;
     QDialog* howtoplay_ = nullptr;

@@ -328,15 +328,25 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer)
     click(Control::TitleImage);
     auto* box = widget<CheckBox>(Control::ComputerBox);
     ASSERT_NE(box, nullptr);
-    // Where it overlaps no other control of the editor.
+    auto* skill = widget<QComboBox>(Control::ComputerSkillBox);
+    ASSERT_NE(skill, nullptr);
+    // Both where they overlap no other control of the editor, the strength beside the box.
     for (QWidget* other : window.editor()->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (other != box && other->isVisible() && other->objectName() != "topbevel" &&
+        if (other != box && other != skill && other->isVisible() && other->objectName() != "topbevel" &&
             other->objectName() != "lowerbevel") {
             EXPECT_FALSE(other->geometry().intersects(box->geometry())) << other->objectName().toStdString();
+            EXPECT_FALSE(other->geometry().intersects(skill->geometry())) << other->objectName().toStdString();
         }
     }
+    EXPECT_FALSE(skill->geometry().intersects(box->geometry()));
+    EXPECT_GT(skill->x(), box->x());
+    EXPECT_LT(std::abs(skill->geometry().center().y() - box->geometry().center().y()), 4);
     EXPECT_EQ(box->text(), "Computer");
     EXPECT_FALSE(box->ticked());
+    EXPECT_EQ(skill->currentText(), "Normal");
+    EXPECT_FALSE(skill->isEnabled());
+    for (const char* strength : {"Easy:", "Normal:", "Hard:"})
+        EXPECT_TRUE(skill->toolTip().contains(strength)) << strength;
 
     QTest::keyClick(widget<SpinEdit>(Control::PlayerCountSpinner)->edit(), Qt::Key_Up);
     ASSERT_EQ(window.form().playercount, 2);
@@ -349,6 +359,10 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer)
     EXPECT_TRUE(box->ticked());
     EXPECT_TRUE(window.form().computer[2]);
     EXPECT_FALSE(window.form().computer[1]);
+    ASSERT_TRUE(skill->isEnabled());
+    pick(Control::ComputerSkillBox, "Hard");
+    EXPECT_EQ(window.form().computerskill[2], ComputerSkill::Hard);
+    EXPECT_EQ(skill->currentText(), "Hard");
 
     // The computer builds its wizard one step at a time, then the match begins.
     int periods = 0;
@@ -368,6 +382,9 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer)
     ASSERT_EQ(window.form().gamelevel, level + 1);
     EXPECT_EQ(dialogs.shown.back().text, "Player :" + window.form().players[2].name + " won this round!");
     EXPECT_TRUE(window.editor()->isVisible());
+    // The person's own wizard comes first, with its own strength and no choice of it.
+    EXPECT_EQ(skill->currentText(), "Normal");
+    EXPECT_FALSE(skill->isEnabled());
 }
 
 TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName)
