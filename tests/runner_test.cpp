@@ -247,6 +247,25 @@ TEST(Runner, TheComputersStrengthIsKeptPerWizardAndPickedWhileTheBoxIsTicked)
     EXPECT_EQ(line["controls"]["ComputerSkillBox"], nlohmann::json::parse(R"({"text":"Easy","enabled":true})"));
 }
 
+// Twelve computer wizards play three whole rounds from their boxes ticked on: the
+// runner's periods alone carry the game, the editor's visits included.
+TEST(Runner, TwelveComputerWizardsPlayThreeRoundsByThemselves)
+{
+    Session s;
+    testing::begin(s, 1212, 12);
+    const TForm1& f = s.form();
+    for (int wizard = 1; wizard <= 12; ++wizard) {
+        ASSERT_EQ(f.currentplayer, wizard);
+        s.click(Control::ComputerBox);
+        for (int i = 0; i < 5000 && f.currentplayer == wizard && !f.matchrunning; ++i)
+            s.tick(1);
+    }
+    ASSERT_TRUE(f.matchrunning);
+    for (long i = 0; i < 2000000 && f.gamelevel < 4 && !s.waiting(); ++i)
+        s.tick(1);
+    EXPECT_EQ(f.gamelevel, 4);
+}
+
 TEST(Json, NumbersAreShortestAndStringsAreValidUtf8)
 {
     JsonWriter j;

@@ -105,10 +105,7 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     mute_ = std::make_unique<MuteSound>(setup.sound ? *setup.sound : *ownsound_);
     if (!setup.dialogs) {
         ownqtdialogs_ = std::make_unique<QtDialogs>(this, [this] { sync(); });
-        // The turn message of a computer wizard is the computer's to dismiss.
-        ownqtdialogs_->setautoclose([this](MessageKind kind) {
-            return kind == MessageKind::info && form_->matchrunning && computer::atcontrols(*form_);
-        });
+        ownqtdialogs_->setautoclose([this](MessageKind kind) { return closesbyitself(kind); });
     }
     dialogs_ = setup.dialogs ? setup.dialogs : ownqtdialogs_.get();
     if (!setup.timer) {
@@ -153,6 +150,14 @@ void MainWindow::tick()
     if (form_->controls.GameTimer.enabled)
         dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
     computerstep();
+}
+
+bool MainWindow::closesbyitself(MessageKind) const
+{
+    // Every box the computer's turn or visit brings, its wizard dead or alive: its
+    // turn message, the winner's, a warning of the editor. A game of computers waits
+    // for nobody.
+    return input::computerseat(*form_);
 }
 
 bool MainWindow::boxopen() const { return ownqtdialogs_ && ownqtdialogs_->showing(); }

@@ -88,6 +88,9 @@ public:
     // The "How to play" window, once F1 has opened it.
     QDialog* howtoplay() const { return howtoplay_; }
 
+    // Whether a box shown now closes by itself: nobody needs to read it.
+    bool closesbyitself(MessageKind kind) const;
+
     // Every sound off, or on again, for the rest of the session (the key M).
     void togglemute();
     bool muted() const;

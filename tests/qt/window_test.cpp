@@ -387,6 +387,52 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer)
     EXPECT_FALSE(skill->isEnabled());
 }
 
+// Six computer wizards play three whole rounds with nobody at the window: the ticks
+// come as the window's timer brings them, and every box that opens closes by itself.
+TEST(Unattended, SixComputerWizardsPlayThreeRoundsAndNoBoxWaitsForAPerson)
+{
+    struct Watching final : Dialogs {
+        const MainWindow* window = nullptr;
+        std::vector<std::string> waiting;  // boxes that would wait for a person
+        int winners = 0;
+        void showmessage(MessageKind kind, const std::string& text) override
+        {
+            if (!window->closesbyitself(kind))
+                waiting.push_back(text);
+            winners += text.ends_with(" won this round!");
+        }
+    } dialogs;
+    NullSound sound;
+    FakeTimer timer;
+    FixedClock clock;
+    MainWindow window(MainWindow::Setup{{}, {}, &sound, &dialogs, &timer, &clock});
+    dialogs.window = &window;
+    window.show();
+    const TForm1& form = window.form();
+
+    // The person's part: the title, six wizards, each handed to the computer.
+    QTest::mouseClick(window.control(Control::TitleImage), Qt::LeftButton);
+    for (int i = 1; i < 6; ++i)
+        QTest::keyClick(dynamic_cast<SpinEdit*>(window.control(Control::PlayerCountSpinner))->edit(), Qt::Key_Up);
+    ASSERT_EQ(form.playercount, 6);
+    for (int wizard = 1; wizard <= 6; ++wizard) {
+        ASSERT_EQ(form.currentplayer, wizard);
+        QTest::mouseClick(window.control(Control::ComputerBox), Qt::LeftButton);
+        for (int i = 0; i < 5000 && form.currentplayer == wizard && !form.matchrunning; ++i)
+            window.tick();
+    }
+    ASSERT_TRUE(form.matchrunning);
+    EXPECT_TRUE(dialogs.waiting.empty()) << dialogs.waiting.front();
+
+    // Then nothing but time.
+    for (long i = 0; i < 400000 && form.gamelevel < 4; ++i)
+        window.tick();
+    EXPECT_EQ(form.gamelevel, 4);
+    EXPECT_EQ(dialogs.winners, 3);
+    EXPECT_TRUE(dialogs.waiting.empty()) << dialogs.waiting.size()
+                                         << " boxes waited, the first: " << dialogs.waiting.front();
+}
+
 TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName)
 {
     TForm1& form = window.form();
