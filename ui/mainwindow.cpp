@@ -11,6 +11,7 @@
 
 #include "game/input.h"
 #include "game/kinds.h"
+#include "game/table.h"
 #include "game/tform1.h"
 #include "present/imagebank.h"
 #include "present/mutesound.h"
@@ -39,17 +40,6 @@
 namespace hexbrawl::ui {
 
 namespace {
-
-// Hands on the seed the game is given and keeps it, for the computer's own dice.
-class SeedTap final : public Clock {
-public:
-    SeedTap(Clock& clock, std::uint32_t& seed) : clock_(clock), seed_(seed) {}
-    std::uint32_t seedvalue() override { return seed_ = clock_.seedvalue(); }
-
-private:
-    Clock& clock_;
-    std::uint32_t& seed_;
-};
 
 const QColor silver(0xC0, 0xC0, 0xC0);
 const QColor maroon(0x80, 0x00, 0x00);
@@ -110,14 +100,13 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     dialogs_ = setup.dialogs ? setup.dialogs : ownqtdialogs_.get();
     if (!setup.timer) {
         owntimer_ = std::make_unique<QtGameTimer>([this] { tick(); });
-        computerclock_ = std::make_unique<QtGameTimer>([this] { computerstep(); });
+        computerclock_ = std::make_unique<QtGameTimer>([this] { tick(); });
     }
     if (!setup.clock)
         ownclock_ = std::make_unique<DayClock>();
-    std::uint32_t seed = 0;
-    seedtap_ = std::make_unique<SeedTap>(setup.clock ? *setup.clock : *ownclock_, seed);
-    form_ = std::make_unique<TForm1>(
-        Ports{*surface_, *mute_, *dialogs_, setup.timer ? *setup.timer : *owntimer_, *seedtap_});
+    table_ = std::make_unique<GameTable>(Ports{*surface_, *mute_, *dialogs_, setup.timer ? *setup.timer : *owntimer_,
+                                               setup.clock ? *setup.clock : *ownclock_},
+                                         static_cast<TableHost&>(*this));
 
     // Every widget a player acts on carries its control's name.
     for (int i = 0; i < controlcount; ++i)
@@ -125,55 +114,31 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
             findChild<QWidget*>(qtext(std::string(controlname(static_cast<Control>(i)))));
     connectinput();
     connectkeys();
-    dispatch([this] { form_->FormCreate(); });
-    computer_ = computer::Memory(seed);
+    // The window's clock, not the action, gives the seed.
+    deliver(input::Action::start(0));
 }
 
 MainWindow::~MainWindow() = default;
 
-// The one place where an action of the player reaches the game: a failed look-up
-// abandons the handler, is shown as an error box, and the game goes on.
-template <typename Action>
-void MainWindow::dispatch(Action&& action)
+// A failed look-up abandons the handler and is shown as an error box over the
+// latest state; the game goes on.
+void MainWindow::failed(const LookupError& error)
 {
-    try {
-        action();
-    } catch (const LookupError& error) {
-        sync();
-        dialogs_->showmessage(MessageKind::error, error.what());
-    }
     sync();
+    dialogs_->showmessage(MessageKind::error, error.what());
 }
 
-void MainWindow::tick()
-{
-    if (form_->controls.GameTimer.enabled)
-        dispatch([this] { input::apply(*form_, input::Action::tick(1)); });
-    computerstep();
-}
+void MainWindow::settled() { sync(); }
 
-bool MainWindow::closesbyitself(MessageKind) const
-{
-    // Every box the computer's turn or visit brings, its wizard dead or alive: its
-    // turn message, the winner's, a warning of the editor. A game of computers waits
-    // for nobody.
-    return input::computerseat(*form_);
-}
+void MainWindow::tick() { table_->period(); }
+
+bool MainWindow::closesbyitself(MessageKind kind) const { return table_->closesbyitself(kind); }
 
 bool MainWindow::boxopen() const { return ownqtdialogs_ && ownqtdialogs_->showing(); }
 
-void MainWindow::computerstep()
-{
-    // A computer waits for an open box like a person: nothing reaches the game meanwhile.
-    if (boxopen())
-        return;
-    if (const std::optional<input::Action> step = computer::next(*form_, computer_))
-        dispatch([this, &step] { input::apply(*form_, step->bycomputer()); });
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    dispatch([this] { form_->FormClose(); });
+    deliver(input::Action::close());
     event->accept();
 }
 
@@ -354,10 +319,7 @@ void MainWindow::buildeditor()
     editor_->raise();
 }
 
-void MainWindow::deliver(const input::Action& action)
-{
-    dispatch([this, &action] { input::apply(*form_, action); });
-}
+void MainWindow::deliver(const input::Action& action) { table_->apply(action); }
 
 void MainWindow::connectinput()
 {
@@ -416,7 +378,7 @@ void MainWindow::showsprite(PictureView* view, const std::string& name, std::str
 
 void MainWindow::sync()
 {
-    const Controls& c = form_->controls;
+    const Controls& c = form().controls;
 
     setWindowTitle(qtext(c.Caption));
     bindvisible(title_, c.TitleImage.visible);
@@ -463,13 +425,13 @@ void MainWindow::sync()
     ComputerBox_->setticked(c.ComputerBox.checked);
     bindchoice(ComputerSkillBox_, c.ComputerSkillBox);
     // The match's keys, only while its turn display is what the player has in front.
-    const bool inmatch = form_->matchrunning && !c.PurchaseWindow.visible;
+    const bool inmatch = form().matchrunning && !c.PurchaseWindow.visible;
     for (QShortcut* shortcut : matchkeys_)
         shortcut->setEnabled(inmatch);
     // The computer's own clock runs while it is at the controls and the game timer,
     // which brings its periods otherwise, is off.
     if (computerclock_)
-        computerclock_->setenabled(!c.GameTimer.enabled && computer::atcontrols(*form_) && !boxopen());
+        computerclock_->setenabled(!c.GameTimer.enabled && computer::atcontrols(form()) && !boxopen());
 }
 
 }  // namespace hexbrawl::ui

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "game/computer/computer.h"
 #include "game/controls.h"
 #include "game/input.h"
+#include "game/table.h"
 #include "present/image.h"
 #include "present/ports.h"
 #include "present/softsurface.h"
@@ -54,7 +54,7 @@ class TSelButton;
 class TSquareButton;
 class ToolWindow;
 
-class MainWindow final : public QWidget {
+class MainWindow final : public QWidget, private TableHost {
 public:
     static constexpr int clientwidth = 902;
     static constexpr int clientheight = 750;
@@ -73,8 +73,9 @@ public:
     explicit MainWindow(Setup setup);
     ~MainWindow() override;
 
-    TForm1& form() { return *form_; }
-    // One period: the game timer's tick when it is enabled, then the computer's step.
+    TForm1& form() { return table_->form(); }
+    const TForm1& form() const { return table_->form(); }
+    // One period of the table: what the window's timers bring every 25 ms.
     void tick();
     // Copies the controls model to the widgets.
     void sync();
@@ -100,11 +101,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    template <typename Action>
-    void dispatch(Action&& action);
-    // The computer's step in this period, unless a box is open.
-    void computerstep();
-    bool boxopen() const;
+    // The table's host: the error box, the widgets after each event, the open box.
+    void failed(const LookupError& error) override;
+    void settled() override;
+    bool boxopen() const override;
     void buildhud();
     void buildeditor();
     void connectinput();
@@ -122,11 +122,9 @@ private:
     std::unique_ptr<MuteSound> mute_;
     std::unique_ptr<QtGameTimer> owntimer_;
     std::unique_ptr<Clock> ownclock_;
-    std::unique_ptr<Clock> seedtap_;
     std::unique_ptr<QtDialogs> ownqtdialogs_;
     Dialogs* dialogs_ = nullptr;
-    std::unique_ptr<TForm1> form_;
-    computer::Memory computer_{0};
+    std::unique_ptr<GameTable> table_;
     // The computer's own periods while the game timer is off (in the Stats Editor);
     // none when the game timer is the caller's.
     std::unique_ptr<QtGameTimer> computerclock_;

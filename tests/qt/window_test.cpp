@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/table.h"
 #include "game/tform1.h"
 #include "tests/doubles/fakeports.h"
 #include "ui/display.h"
@@ -395,8 +396,10 @@ TEST(Unattended, SixComputerWizardsPlayThreeRoundsAndNoBoxWaitsForAPerson)
         const MainWindow* window = nullptr;
         std::vector<std::string> waiting;  // boxes that would wait for a person
         int winners = 0;
+        std::size_t shown = 0;
         void showmessage(MessageKind kind, const std::string& text) override
         {
+            ++shown;
             if (!window->closesbyitself(kind))
                 waiting.push_back(text);
             winners += text.ends_with(" won this round!");
@@ -415,22 +418,58 @@ TEST(Unattended, SixComputerWizardsPlayThreeRoundsAndNoBoxWaitsForAPerson)
     for (int i = 1; i < 6; ++i)
         QTest::keyClick(dynamic_cast<SpinEdit*>(window.control(Control::PlayerCountSpinner))->edit(), Qt::Key_Up);
     ASSERT_EQ(form.playercount, 6);
+    std::vector<long> periods;  // after each box is ticked, and after the last
     for (int wizard = 1; wizard <= 6; ++wizard) {
         ASSERT_EQ(form.currentplayer, wizard);
         QTest::mouseClick(window.control(Control::ComputerBox), Qt::LeftButton);
-        for (int i = 0; i < 5000 && form.currentplayer == wizard && !form.matchrunning; ++i)
+        long n = 0;
+        for (; n < 5000 && form.currentplayer == wizard && !form.matchrunning; ++n)
             window.tick();
+        periods.push_back(n);
     }
     ASSERT_TRUE(form.matchrunning);
     EXPECT_TRUE(dialogs.waiting.empty()) << dialogs.waiting.front();
 
     // Then nothing but time.
-    for (long i = 0; i < 400000 && form.gamelevel < 4; ++i)
+    long n = 0;
+    for (; n < 400000 && form.gamelevel < 4; ++n)
         window.tick();
+    periods.push_back(n);
     EXPECT_EQ(form.gamelevel, 4);
     EXPECT_EQ(dialogs.winners, 3);
     EXPECT_TRUE(dialogs.waiting.empty()) << dialogs.waiting.size()
                                          << " boxes waited, the first: " << dialogs.waiting.front();
+
+    // The window keeps no period of its own: a bare table given the same actions and
+    // periods plays the very same game.
+    struct Quiet final : TableHost {
+        void failed(const LookupError&) override {}
+    } host;
+    NullSurface nowhere;
+    FakeDialogs answered;
+    FakeTimer off;
+    GameTable table(Ports{nowhere, sound, answered, off, clock}, host);
+    using input::Action;
+    table.apply(Action::start(0));
+    table.apply(Action::click(Control::TitleImage));
+    for (int count = 2; count <= 6; ++count)
+        table.apply(Action::set(Control::PlayerCountSpinner, std::to_string(count)));
+    for (std::size_t phase = 0; phase < periods.size(); ++phase) {
+        if (phase < 6)
+            table.apply(Action::click(Control::ComputerBox));
+        for (long p = 0; p < periods[phase]; ++p)
+            table.period();
+    }
+    const TForm1& same = table.form();
+    EXPECT_EQ(same.random.seed, form.random.seed);
+    EXPECT_EQ(same.gamelevel, form.gamelevel);
+    EXPECT_EQ(same.currentplayer, form.currentplayer);
+    for (int p = 1; p <= 6; ++p) {
+        EXPECT_EQ(same.players[p].kills, form.players[p].kills) << p;
+        EXPECT_EQ(same.players[p].maxhp, form.players[p].maxhp) << p;
+        EXPECT_EQ(same.players[p].x, form.players[p].x) << p;
+    }
+    EXPECT_EQ(answered.shown.size(), dialogs.shown);
 }
 
 TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName)
