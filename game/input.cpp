@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "game/input.h"
 
+#include <array>
+
 namespace hexbrawl::input {
 
 namespace {
 
-bool ineditor(Control control)
-{
-    switch (control) {
-    case Control::TitleImage:
-    case Control::EndTurnBtn:
-    case Control::AbilityBtn:
-    case Control::SpellPicker: return false;
-    default: return true;
-    }
-}
+// Where a control sits: what must be shown for it to take input.
+enum class Place { title, match, editor };
+
+struct Descriptor {
+    Action::Verb verb;
+    Place place;
+    void (TForm1::*handler)();
+};
+
+#define HEXBRAWL_DESCRIBE(name, verb, place, handler) Descriptor{Action::Verb::verb, Place::place, &TForm1::handler},
+constexpr std::array<Descriptor, controlcount> descriptors{{HEXBRAWL_CONTROLS(HEXBRAWL_DESCRIBE)}};
+#undef HEXBRAWL_DESCRIBE
+
+const Descriptor& describe(Control control) { return descriptors[static_cast<std::size_t>(control)]; }
 
 // The edit box behind a text control, const or not as the controls are.
 template <typename C>
@@ -32,14 +38,26 @@ auto editbox(C& c, Control control) -> decltype(&c.PlayerNameEd)
     }
 }
 
+// The list behind a list control.
+ListBox* listbox(Controls& c, Control control)
+{
+    switch (control) {
+    case Control::PurchaseList: return &c.PurchaseList;
+    case Control::Yourlist: return &c.Yourlist;
+    case Control::SpellPicker: return &c.SpellPicker;
+    default: return nullptr;
+    }
+}
+
 }  // namespace
 
 bool accepts(const TForm1& form, Control control)
 {
     const Controls& c = form.controls;
-    if (control == Control::TitleImage)
+    const Place place = describe(control).place;
+    if (place == Place::title)
         return c.TitleImage.visible;
-    if (ineditor(control) && !c.PurchaseWindow.visible)
+    if (place == Place::editor && !c.PurchaseWindow.visible)
         return false;
     if (control == Control::SellBtn)
         return c.SellBtn.enabled;
@@ -50,41 +68,16 @@ bool accepts(const TForm1& form, Control control)
     return true;
 }
 
-Action::Verb verbof(Control control)
-{
-    switch (control) {
-    case Control::PlayerCountSpinner:
-    case Control::PlayerNameEd:
-    case Control::PictureBox:
-    case Control::SndBox:
-    case Control::HealthPicker:
-    case Control::ManaPicker:
-    case Control::ComputerSkillBox: return Action::Verb::set;
-    case Control::PurchaseList:
-    case Control::Yourlist:
-    case Control::SpellPicker:
-    case Control::MagicType: return Action::Verb::select;
-    default: return Action::Verb::click;
-    }
-}
+Action::Verb verbof(Control control) { return describe(control).verb; }
 
 namespace {
 
+void run(TForm1& form, Control control) { (form.*describe(control).handler)(); }
+
 void click(TForm1& form, Control control)
 {
-    if (verbof(control) != Action::Verb::click || !accepts(form, control))
-        return;
-    switch (control) {
-    case Control::TitleImage: form.TitleImageClick(); break;
-    case Control::PlaysndBtn: form.PlaysndBtnClick(); break;
-    case Control::PurchaseBtn: form.PurchaseBtnClick(); break;
-    case Control::SellBtn: form.SellBtnClick(); break;
-    case Control::NextPlayerBtn: form.NextPlayerBtnClick(); break;
-    case Control::EndTurnBtn: form.EndTurnBtnClick(); break;
-    case Control::AbilityBtn: form.AbilityBtnClick(); break;
-    case Control::ComputerBox: form.ComputerBoxClick(); break;
-    default: break;
-    }
+    if (verbof(control) == Action::Verb::click && accepts(form, control))
+        run(form, control);
 }
 
 void settext(TForm1& form, Control control, const std::string& text)
@@ -93,16 +86,7 @@ void settext(TForm1& form, Control control, const std::string& text)
     if (!box || !accepts(form, control) || box->text == text)
         return;
     box->text = text;
-    switch (control) {
-    case Control::PlayerCountSpinner: form.PlayerCountSpinnerChange(); break;
-    case Control::PlayerNameEd: form.PlayerNameEdChange(); break;
-    case Control::PictureBox: form.PictureBoxChange(); break;
-    case Control::SndBox: form.SndBoxChange(); break;
-    case Control::HealthPicker: form.HealthPickerChange(); break;
-    case Control::ManaPicker: form.ManaPickerChange(); break;
-    case Control::ComputerSkillBox: form.ComputerSkillBoxChange(); break;
-    default: break;
-    }
+    run(form, control);
 }
 
 void select(TForm1& form, Control control, int row)
@@ -110,33 +94,17 @@ void select(TForm1& form, Control control, int row)
     if (verbof(control) != Action::Verb::select || !accepts(form, control))
         return;
     Controls& c = form.controls;
-    switch (control) {
-    case Control::MagicType:
+    if (control == Control::MagicType) {
         if (row < 0 || row > 3 || row == c.MagicType.page)
             return;
         c.MagicType.page = row;
-        form.MagicTypeChange();
-        return;
-    case Control::PurchaseList:
-        if (!c.PurchaseList.hasrow(row))
+    } else {
+        ListBox* list = listbox(c, control);
+        if (!list || !list->hasrow(row))
             return;
-        c.PurchaseList.selected = row;
-        form.PurchaseListClick();
-        return;
-    case Control::Yourlist:
-        if (!c.Yourlist.hasrow(row))
-            return;
-        c.Yourlist.selected = row;
-        form.YourlistClick();
-        return;
-    case Control::SpellPicker:
-        if (!c.SpellPicker.hasrow(row))
-            return;
-        c.SpellPicker.selected = row;
-        form.SpellPickerClick();
-        return;
-    default: return;
+        list->selected = row;
     }
+    run(form, control);
 }
 
 void press(TForm1& form, int x, int y)
