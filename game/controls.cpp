@@ -7,26 +7,10 @@
 namespace hexbrawl {
 
 namespace {
-constexpr std::array<std::pair<Control, std::string_view>, controlcount> names{{
-    {Control::TitleImage, "TitleImage"},
-    {Control::PlaysndBtn, "PlaysndBtn"},
-    {Control::PurchaseBtn, "PurchaseBtn"},
-    {Control::SellBtn, "SellBtn"},
-    {Control::NextPlayerBtn, "NextPlayerBtn"},
-    {Control::EndTurnBtn, "EndTurnBtn"},
-    {Control::AbilityBtn, "AbilityBtn"},
-    {Control::PlayerCountSpinner, "PlayerCountSpinner"},
-    {Control::PlayerNameEd, "PlayerNameEd"},
-    {Control::PictureBox, "PictureBox"},
-    {Control::SndBox, "SndBox"},
-    {Control::HealthPicker, "HealthPicker"},
-    {Control::ManaPicker, "ManaPicker"},
-    {Control::PurchaseList, "PurchaseList"},
-    {Control::Yourlist, "Yourlist"},
-    {Control::SpellPicker, "SpellPicker"},
-    {Control::MagicType, "MagicType"},
-    {Control::ComputerBox, "ComputerBox"},
-}};
+#define HEXBRAWL_CONTROL_NAME(name, verb, place, handler) std::pair{Control::name, std::string_view(#name)},
+constexpr std::array<std::pair<Control, std::string_view>, controlcount> names{
+    {HEXBRAWL_CONTROLS(HEXBRAWL_CONTROL_NAME)}};
+#undef HEXBRAWL_CONTROL_NAME
 }  // namespace
 
 std::optional<Control> controlbyname(std::string_view name)

@@ -3,6 +3,7 @@
 // window copies them to its widgets after each event, and the runner prints them.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -123,28 +124,38 @@ struct Controls {
     EditBox ComputerSkillBox{"Normal", false, {"Easy", "Normal", "Hard"}};  // how strongly, while ticked
 };
 
-// Every control a player can act on, by its name in the window.
-enum class Control {
-    TitleImage,
-    PlaysndBtn,
-    PurchaseBtn,
-    SellBtn,
-    NextPlayerBtn,
-    EndTurnBtn,
-    AbilityBtn,
-    PlayerCountSpinner,
-    PlayerNameEd,
-    PictureBox,
-    SndBox,
-    HealthPicker,
-    ManaPicker,
-    PurchaseList,
-    Yourlist,
-    SpellPicker,
-    MagicType,
-    ComputerBox,
-};
-inline constexpr int controlcount = static_cast<int>(Control::ComputerBox) + 1;
+// Every control a player can act on, described once: its name (the window's object
+// name and the runner's), the verb that acts on it, where it sits (the title, the
+// match's turn display, the Stats Editor) and its handler in TForm1. The Control
+// enum, the names, the verbs, what input::apply accepts and the handler it runs are
+// derived from this list; a new control is its line here, its handler and its widget.
+#define HEXBRAWL_CONTROLS(X)                                                                                           \
+    X(TitleImage, click, title, TitleImageClick)                                                                       \
+    X(PlaysndBtn, click, editor, PlaysndBtnClick)                                                                      \
+    X(PurchaseBtn, click, editor, PurchaseBtnClick)                                                                    \
+    X(SellBtn, click, editor, SellBtnClick)                                                                            \
+    X(NextPlayerBtn, click, editor, NextPlayerBtnClick)                                                                \
+    X(EndTurnBtn, click, match, EndTurnBtnClick)                                                                       \
+    X(AbilityBtn, click, match, AbilityBtnClick)                                                                       \
+    X(PlayerCountSpinner, set, editor, PlayerCountSpinnerChange)                                                       \
+    X(PlayerNameEd, set, editor, PlayerNameEdChange)                                                                   \
+    X(PictureBox, set, editor, PictureBoxChange)                                                                       \
+    X(SndBox, set, editor, SndBoxChange)                                                                               \
+    X(HealthPicker, set, editor, HealthPickerChange)                                                                   \
+    X(ManaPicker, set, editor, ManaPickerChange)                                                                       \
+    X(PurchaseList, select, editor, PurchaseListClick)                                                                 \
+    X(Yourlist, select, editor, YourlistClick)                                                                         \
+    X(SpellPicker, select, match, SpellPickerClick)                                                                    \
+    X(MagicType, select, editor, MagicTypeChange)                                                                      \
+    X(ComputerBox, click, editor, ComputerBoxClick)                                                                    \
+    X(ComputerSkillBox, set, editor, ComputerSkillBoxChange)
+
+#define HEXBRAWL_CONTROL_ENUM(name, verb, place, handler) name,
+enum class Control { HEXBRAWL_CONTROLS(HEXBRAWL_CONTROL_ENUM) };
+#undef HEXBRAWL_CONTROL_ENUM
+#define HEXBRAWL_CONTROL_ONE(name, verb, place, handler) 1,
+inline constexpr int controlcount = static_cast<int>(std::array{HEXBRAWL_CONTROLS(HEXBRAWL_CONTROL_ONE)}.size());
+#undef HEXBRAWL_CONTROL_ONE
 
 std::optional<Control> controlbyname(std::string_view name);
 std::string_view controlname(Control control);

@@ -80,7 +80,21 @@ void TForm1::ComputerBoxClick()
 {
     computer[currentplayer] = !computer[currentplayer];
     controls.ComputerBox.checked = computer[currentplayer];
+    controls.ComputerSkillBox.enabled = computer[currentplayer];
     playwave("click");
+}
+
+void TForm1::ComputerSkillBoxChange()
+{
+    const std::string& text = controls.ComputerSkillBox.text;
+    for (std::size_t s = 0; s < computerskillnames.size(); ++s)
+        if (text == computerskillnames[s]) {
+            computerskill[currentplayer] = static_cast<ComputerSkill>(s);
+            playwave("click");
+            return;
+        }
+    // Only the three strengths are known: the box keeps the one it had.
+    controls.ComputerSkillBox.text = computerskillnames[static_cast<std::size_t>(computerskill[currentplayer])];
 }
 
 void TForm1::PlaysndBtnClick() { playwave(current().deathcry); }

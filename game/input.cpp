@@ -1,20 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "game/input.h"
 
+#include <array>
+
 namespace hexbrawl::input {
 
 namespace {
 
-bool ineditor(Control control)
-{
-    switch (control) {
-    case Control::TitleImage:
-    case Control::EndTurnBtn:
-    case Control::AbilityBtn:
-    case Control::SpellPicker: return false;
-    default: return true;
-    }
-}
+// Where a control sits: what must be shown for it to take input.
+enum class Place { title, match, editor };
+
+struct Descriptor {
+    Action::Verb verb;
+    Place place;
+    void (TForm1::*handler)();
+};
+
+#define HEXBRAWL_DESCRIBE(name, verb, place, handler) Descriptor{Action::Verb::verb, Place::place, &TForm1::handler},
+constexpr std::array<Descriptor, controlcount> descriptors{{HEXBRAWL_CONTROLS(HEXBRAWL_DESCRIBE)}};
+#undef HEXBRAWL_DESCRIBE
+
+const Descriptor& describe(Control control) { return descriptors[static_cast<std::size_t>(control)]; }
 
 // The edit box behind a text control, const or not as the controls are.
 template <typename C>
@@ -27,6 +33,18 @@ auto editbox(C& c, Control control) -> decltype(&c.PlayerNameEd)
     case Control::SndBox: return &c.SndBox;
     case Control::HealthPicker: return &c.HealthPicker;
     case Control::ManaPicker: return &c.ManaPicker;
+    case Control::ComputerSkillBox: return &c.ComputerSkillBox;
+    default: return nullptr;
+    }
+}
+
+// The list behind a list control.
+ListBox* listbox(Controls& c, Control control)
+{
+    switch (control) {
+    case Control::PurchaseList: return &c.PurchaseList;
+    case Control::Yourlist: return &c.Yourlist;
+    case Control::SpellPicker: return &c.SpellPicker;
     default: return nullptr;
     }
 }
@@ -36,9 +54,10 @@ auto editbox(C& c, Control control) -> decltype(&c.PlayerNameEd)
 bool accepts(const TForm1& form, Control control)
 {
     const Controls& c = form.controls;
-    if (control == Control::TitleImage)
+    const Place place = describe(control).place;
+    if (place == Place::title)
         return c.TitleImage.visible;
-    if (ineditor(control) && !c.PurchaseWindow.visible)
+    if (place == Place::editor && !c.PurchaseWindow.visible)
         return false;
     if (control == Control::SellBtn)
         return c.SellBtn.enabled;
@@ -49,40 +68,16 @@ bool accepts(const TForm1& form, Control control)
     return true;
 }
 
-Action::Verb verbof(Control control)
-{
-    switch (control) {
-    case Control::PlayerCountSpinner:
-    case Control::PlayerNameEd:
-    case Control::PictureBox:
-    case Control::SndBox:
-    case Control::HealthPicker:
-    case Control::ManaPicker: return Action::Verb::set;
-    case Control::PurchaseList:
-    case Control::Yourlist:
-    case Control::SpellPicker:
-    case Control::MagicType: return Action::Verb::select;
-    default: return Action::Verb::click;
-    }
-}
+Action::Verb verbof(Control control) { return describe(control).verb; }
 
 namespace {
 
+void run(TForm1& form, Control control) { (form.*describe(control).handler)(); }
+
 void click(TForm1& form, Control control)
 {
-    if (verbof(control) != Action::Verb::click || !accepts(form, control))
-        return;
-    switch (control) {
-    case Control::TitleImage: form.TitleImageClick(); break;
-    case Control::PlaysndBtn: form.PlaysndBtnClick(); break;
-    case Control::PurchaseBtn: form.PurchaseBtnClick(); break;
-    case Control::SellBtn: form.SellBtnClick(); break;
-    case Control::NextPlayerBtn: form.NextPlayerBtnClick(); break;
-    case Control::EndTurnBtn: form.EndTurnBtnClick(); break;
-    case Control::AbilityBtn: form.AbilityBtnClick(); break;
-    case Control::ComputerBox: form.ComputerBoxClick(); break;
-    default: break;
-    }
+    if (verbof(control) == Action::Verb::click && accepts(form, control))
+        run(form, control);
 }
 
 void settext(TForm1& form, Control control, const std::string& text)
@@ -91,15 +86,7 @@ void settext(TForm1& form, Control control, const std::string& text)
     if (!box || !accepts(form, control) || box->text == text)
         return;
     box->text = text;
-    switch (control) {
-    case Control::PlayerCountSpinner: form.PlayerCountSpinnerChange(); break;
-    case Control::PlayerNameEd: form.PlayerNameEdChange(); break;
-    case Control::PictureBox: form.PictureBoxChange(); break;
-    case Control::SndBox: form.SndBoxChange(); break;
-    case Control::HealthPicker: form.HealthPickerChange(); break;
-    case Control::ManaPicker: form.ManaPickerChange(); break;
-    default: break;
-    }
+    run(form, control);
 }
 
 void select(TForm1& form, Control control, int row)
@@ -107,33 +94,17 @@ void select(TForm1& form, Control control, int row)
     if (verbof(control) != Action::Verb::select || !accepts(form, control))
         return;
     Controls& c = form.controls;
-    switch (control) {
-    case Control::MagicType:
+    if (control == Control::MagicType) {
         if (row < 0 || row >= kindcount || row == c.MagicType.page)
             return;
         c.MagicType.page = row;
-        form.MagicTypeChange();
-        return;
-    case Control::PurchaseList:
-        if (!c.PurchaseList.hasrow(row))
+    } else {
+        ListBox* list = listbox(c, control);
+        if (!list || !list->hasrow(row))
             return;
-        c.PurchaseList.selected = row;
-        form.PurchaseListClick();
-        return;
-    case Control::Yourlist:
-        if (!c.Yourlist.hasrow(row))
-            return;
-        c.Yourlist.selected = row;
-        form.YourlistClick();
-        return;
-    case Control::SpellPicker:
-        if (!c.SpellPicker.hasrow(row))
-            return;
-        c.SpellPicker.selected = row;
-        form.SpellPickerClick();
-        return;
-    default: return;
+        list->selected = row;
     }
+    run(form, control);
 }
 
 void press(TForm1& form, int x, int y)
@@ -144,9 +115,40 @@ void press(TForm1& form, int x, int y)
 
 }  // namespace
 
+bool computerseat(const TForm1& form)
+{
+    const Controls& c = form.controls;
+    if (!Players::contains(form.currentplayer) || !form.computer[form.currentplayer] || c.TitleImage.visible)
+        return false;
+    return c.PurchaseWindow.visible || (form.matchrunning && c.Draw.visible);
+}
+
+namespace {
+
+// The one check of whose seat it is. The window's time, its opening and its closing
+// belong to nobody; the "Computer" box and its strength stay the person's, so that a
+// wizard can be taken back, or made stronger, at any moment of a visit.
+bool seatrefuses(const TForm1& form, const Action& action)
+{
+    using Verb = Action::Verb;
+    if (action.verb == Verb::start || action.verb == Verb::tick || action.verb == Verb::close)
+        return false;
+    const bool computers = computerseat(form);
+    if (action.who == Action::Who::computer)
+        return !computers;
+    if (!computers)
+        return false;
+    return !(action.verb == Verb::click && action.control == Control::ComputerBox) &&
+           !(action.verb == Verb::set && action.control == Control::ComputerSkillBox);
+}
+
+}  // namespace
+
 void apply(TForm1& form, const Action& action)
 {
     using Verb = Action::Verb;
+    if (seatrefuses(form, action))
+        return;
     switch (action.verb) {
     case Verb::start: form.FormCreate(); return;
     case Verb::click:

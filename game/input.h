@@ -16,8 +16,12 @@ namespace hexbrawl::input {
 // What a player does: one event of the window, one line of a script.
 struct Action {
     enum class Verb { start, click, set, select, press, tick, close };
+    // Who gives it: the person at the window (every line of a script), or the computer
+    // playing the wizard whose seat it has.
+    enum class Who { person, computer };
 
     Verb verb = Verb::tick;
+    Who who = Who::person;
     std::optional<Control> control;  // click, set, select
     std::string text;  // set: the control's new text
     int row = 0;  // select: the row, or the tab of MagicType
@@ -62,6 +66,13 @@ struct Action {
     {
         return with(Verb::close, [](Action&) {});
     }
+    // The same action, given by the computer.
+    Action bycomputer() const
+    {
+        Action a = *this;
+        a.who = Who::computer;
+        return a;
+    }
 
     friend bool operator==(const Action&, const Action&) = default;
 
@@ -78,8 +89,14 @@ private:
 
 // Performs the action. `start` creates the window (the seed reaches the game through
 // its clock port, which whoever made the game supplies); `tick` runs the game timer
-// once per period while it is enabled. Look-up errors propagate.
+// once per period while it is enabled. Look-up errors propagate. While the computer
+// has the seat, the person's clicks, texts, rows and presses do nothing, except the
+// "Computer" box and its strength; the computer's do nothing while it has not.
 void apply(TForm1& form, const Action& action);
+
+// Whether the seat is the computer's: the wizard being edited in the Stats Editor, or
+// the one whose turn it is in a match (dead or alive), is a computer wizard.
+bool computerseat(const TForm1& form);
 
 // Whether the control is shown (with the window holding it) and enabled.
 bool accepts(const TForm1& form, Control control);

@@ -49,6 +49,8 @@ void TForm1::loadeditor(bool nextplayer)
     settext(controls.SndBox, n.deathcry, nullptr);
     controls.SellBtn.enabled = false;
     controls.ComputerBox.checked = computer[currentplayer];
+    controls.ComputerSkillBox.text = computerskillnames[static_cast<std::size_t>(computerskill[currentplayer])];
+    controls.ComputerSkillBox.enabled = computer[currentplayer];
     if (nextplayer)
         showpicture(controls.WizardPortrait.picture, n.portrait.empty() ? std::string("forget") : n.portrait);
     // The pickers' change rules run for the new wizard with the points the last one left.

@@ -62,6 +62,7 @@ public:
     void HealthPickerChange();
     void ManaPickerChange();
     void ComputerBoxClick();
+    void ComputerSkillBoxChange();
 
     // Spell shop
     void refreshyourlist();

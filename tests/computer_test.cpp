@@ -174,3 +174,36 @@ TEST(Computer, TheSameSeedAndScriptGiveTheSameGameAndPeopleAloneWaitForNobody)
 
 }  // namespace
 }  // namespace hexbrawl
+
+namespace hexbrawl {
+namespace {
+
+// The seat follows the wizard, not its health: a dead computer wizard's turn is
+// still the computer's, and the computer's actions reach nothing in a person's seat.
+TEST(ComputerSeat, IsTheWizardsDeadOrAliveAndTheComputerActsOnlyInIt)
+{
+    Session s;
+    testing::startmatch(s, 31, 3);
+    TForm1& f = s.form();
+    const int person = f.currentplayer;
+    for (int p = 1; p <= 3; ++p)
+        f.computer[p] = p != person;
+    EXPECT_FALSE(input::computerseat(f));
+    s.apply(input::Action::click(Control::EndTurnBtn).bycomputer());
+    EXPECT_EQ(f.currentplayer, person) << "the computer ended a person's turn";
+
+    // Two dead in a row: the second gets the turn.
+    for (int p = 1; p <= 3; ++p)
+        if (p != person)
+            f.players[p].hp = 0;
+    s.click(Control::EndTurnBtn);
+    ASSERT_NE(f.currentplayer, person);
+    EXPECT_TRUE(input::computerseat(f));
+    EXPECT_FALSE(computer::atcontrols(f));
+    const int dead = f.currentplayer;
+    s.click(Control::EndTurnBtn);
+    EXPECT_EQ(f.currentplayer, dead) << "the person ended the computer's turn";
+}
+
+}  // namespace
+}  // namespace hexbrawl

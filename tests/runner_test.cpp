@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/testing.h"
 #include "tools/script/json.h"
 #include "tools/script/scenario.h"
 
@@ -142,6 +143,127 @@ TEST(Runner, TheProgramReadsAFileOrStandardInput)
     const int status = pclose(pipe);
     EXPECT_EQ(WEXITSTATUS(status), 2);
     EXPECT_EQ(out, "line 2: unknown command 'nope'\n");
+}
+
+// Every script line is the person's: while the computer has the seat, a line that acts
+// on the editor or the match does nothing at all, and the "Computer" box gives the
+// wizard back at once.
+TEST(Runner, ThePersonsLinesDoNothingWhileTheComputerHasTheSeat)
+{
+    Session s;
+    testing::begin(s, 777, 2);
+    testing::makewizard(s, "Me");
+    s.click(Control::NextPlayerBtn);
+    s.click(Control::ComputerBox);
+    ASSERT_TRUE(input::computerseat(s.form()));
+    s.state();
+    const std::string visit = s.state();
+    s.set(Control::PlayerNameEd, "Intruder");
+    s.set(Control::HealthPicker, "7");
+    s.select(Control::MagicType, 2);
+    s.select(Control::PurchaseList, 0);
+    s.click(Control::PurchaseBtn);
+    s.click(Control::PlaysndBtn);
+    s.click(Control::NextPlayerBtn);
+    EXPECT_TRUE(s.state() == visit) << "the person acted in the computer's visit";
+
+    // Taken back mid-visit, the wizard is the person's at once, and handed over again.
+    while (s.form().players[2].name.empty())
+        s.tick(1);
+    s.click(Control::ComputerBox);
+    s.set(Control::PlayerNameEd, "Mine");
+    EXPECT_EQ(s.form().players[2].name, "Mine");
+    s.click(Control::ComputerBox);
+    for (int i = 0; i < 5000 && !s.form().matchrunning; ++i)
+        s.tick(1);
+    ASSERT_TRUE(s.form().matchrunning);
+    EXPECT_EQ(s.form().players[2].name, "Mine");
+
+    // The computer's turn: the person's clicks, rows and presses reach nothing.
+    if (s.form().currentplayer == 1)
+        s.click(Control::EndTurnBtn);
+    ASSERT_EQ(s.form().currentplayer, 2);
+    s.state();
+    const std::string turn = s.state();
+    const Tplayer& w = s.form().players[2];
+    s.click(Control::EndTurnBtn);
+    s.select(Control::SpellPicker, 0);
+    s.click(Control::AbilityBtn);
+    s.press(static_cast<int>(w.x) + 30, static_cast<int>(w.y));
+    EXPECT_TRUE(s.state() == turn) << "the person acted in the computer's turn";
+    // Its own steps go on until it ends the turn itself.
+    for (int i = 0; i < 20000 && s.form().currentplayer == 2; ++i)
+        s.tick(1);
+    EXPECT_EQ(s.form().currentplayer, 1);
+}
+
+// The computer's strength: one per wizard, picked only while the "Computer" box is
+// ticked, an unknown one refused, and shown again at the wizard's next visit.
+TEST(Runner, TheComputersStrengthIsKeptPerWizardAndPickedWhileTheBoxIsTicked)
+{
+    Session s;
+    testing::begin(s, 5, 2);
+    const TForm1& f = s.form();
+    const EditBox& box = f.controls.ComputerSkillBox;
+    s.set(Control::ComputerSkillBox, "Hard");
+    EXPECT_EQ(box.text, "Normal");
+    EXPECT_FALSE(box.enabled);
+    s.click(Control::ComputerBox);
+    EXPECT_TRUE(box.enabled);
+    s.set(Control::ComputerSkillBox, "Hard");
+    s.clearrecords();
+    s.set(Control::ComputerSkillBox, "Brutal");
+    EXPECT_EQ(box.text, "Hard");
+    EXPECT_TRUE(s.sounds().empty());
+    EXPECT_EQ(f.computerskill[1], ComputerSkill::Hard);
+
+    // Wizard 2, the person's, shows its own.
+    for (int i = 0; i < 5000 && f.currentplayer == 1; ++i)
+        s.tick(1);
+    ASSERT_EQ(f.currentplayer, 2);
+    EXPECT_EQ(box.text, "Normal");
+    EXPECT_FALSE(box.enabled);
+    testing::makewizard(s, "Me");
+    s.click(Control::NextPlayerBtn);
+    ASSERT_TRUE(f.matchrunning);
+    const nlohmann::json state = nlohmann::json::parse(s.state());
+    EXPECT_EQ(state["computerskill"][0], "Hard");
+    EXPECT_EQ(state["computerskill"][1], "Normal");
+    // The person ends every turn of theirs until the round is over.
+    for (int i = 0; i < 200000 && f.gamelevel == 1; ++i) {
+        if (f.currentplayer == 2)
+            s.click(Control::EndTurnBtn);
+        s.tick(1);
+    }
+    ASSERT_EQ(f.gamelevel, 2);
+    ASSERT_EQ(f.currentplayer, 1);
+    EXPECT_EQ(box.text, "Hard");
+    EXPECT_TRUE(box.enabled);
+
+    const Outcome r = run("start 5\nclick TitleImage\nclick ComputerBox\nset ComputerSkillBox Easy\nstate\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const nlohmann::json line = nlohmann::json::parse(r.out);
+    EXPECT_EQ(line["computerskill"][0], "Easy");
+    EXPECT_EQ(line["controls"]["ComputerSkillBox"], nlohmann::json::parse(R"({"text":"Easy","enabled":true})"));
+}
+
+// Twelve computer wizards play three whole rounds from their boxes ticked on: the
+// runner's periods alone carry the game, the editor's visits included.
+TEST(Runner, TwelveComputerWizardsPlayThreeRoundsByThemselves)
+{
+    Session s;
+    testing::begin(s, 1212, 12);
+    const TForm1& f = s.form();
+    for (int wizard = 1; wizard <= 12; ++wizard) {
+        ASSERT_EQ(f.currentplayer, wizard);
+        s.click(Control::ComputerBox);
+        for (int i = 0; i < 5000 && f.currentplayer == wizard && !f.matchrunning; ++i)
+            s.tick(1);
+    }
+    ASSERT_TRUE(f.matchrunning);
+    for (long i = 0; i < 2000000 && f.gamelevel < 4 && !s.waiting(); ++i)
+        s.tick(1);
+    EXPECT_EQ(f.gamelevel, 4);
 }
 
 TEST(Json, NumbersAreShortestAndStringsAreValidUtf8)

@@ -15,6 +15,20 @@
 namespace hexbrawl::ui {
 
 namespace {
+// Puts the rows into the drop-down unless it has them already; whether it changed.
+bool binditems(QComboBox* combo, const std::vector<std::string>& items)
+{
+    bool same = combo->count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < combo->count(); ++i)
+        same = combo->itemText(i) == qtext(items[static_cast<std::size_t>(i)]);
+    if (same)
+        return false;
+    combo->clear();
+    for (const std::string& item : items)
+        combo->addItem(qtext(item));
+    return true;
+}
+
 QStringList qlines(const std::vector<std::string>& lines)
 {
     QStringList list;
@@ -69,15 +83,8 @@ void bindbox(QComboBox* combo, const EditBox& box)
 {
     QSignalBlocker block(combo);
     QSignalBlocker blockedit(combo->lineEdit());
-    bool same = combo->count() == static_cast<int>(box.items.size());
-    for (int i = 0; same && i < combo->count(); ++i)
-        same = combo->itemText(i) == qtext(box.items[static_cast<std::size_t>(i)]);
-    if (!same) {
-        combo->clear();
-        for (const std::string& item : box.items)
-            combo->addItem(qtext(item));
+    if (binditems(combo, box.items))
         combo->setCurrentIndex(-1);
-    }
     // The current entry follows the text shown, so that the arrow keys go on from
     // there: from the entry of that name, or from before the first when none has it.
     QString q = qtext(box.text);
@@ -89,6 +96,16 @@ void bindbox(QComboBox* combo, const EditBox& box)
     }
     if (combo->currentText() != q)
         combo->setEditText(q);
+    bindenabled(combo, box.enabled);
+}
+
+void bindchoice(QComboBox* combo, const EditBox& box)
+{
+    QSignalBlocker block(combo);
+    binditems(combo, box.items);
+    const int row = combo->findText(qtext(box.text), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (combo->currentIndex() != row)
+        combo->setCurrentIndex(row);
     bindenabled(combo, box.enabled);
 }
 

@@ -33,6 +33,8 @@ void bindtext(QLabel* label, const std::string& text);
 void bindtext(QLineEdit* edit, const EditBox& box);
 void bindtext(SpinEdit* spin, const EditBox& box);
 void bindbox(QComboBox* combo, const EditBox& box);
+// A drop-down that takes no typing: its rows, the row of the text, and its flag.
+void bindchoice(QComboBox* combo, const EditBox& box);
 // `shown` remembers the rows last put into the list, so that an unchanged list of
 // a hundred rows costs one comparison per event.
 void bindlist(QListWidget* list, const ListBox& box, std::vector<std::string>& shown);

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "game/computer/computer.h"
 #include "game/controls.h"
 #include "game/input.h"
+#include "game/table.h"
 #include "present/image.h"
 #include "present/ports.h"
 #include "present/softsurface.h"
@@ -55,7 +55,7 @@ class TSelButton;
 class TSquareButton;
 class ToolWindow;
 
-class MainWindow final : public QWidget {
+class MainWindow final : public QWidget, private TableHost {
 public:
     static constexpr int clientwidth = 902;
     static constexpr int clientheight = 750;
@@ -76,12 +76,14 @@ public:
     explicit MainWindow(Setup setup);
     ~MainWindow() override;
 
-    TForm1& form() { return *form_; }
-    // One period: the game timer's tick when it is enabled, then the computer's step.
+    TForm1& form() { return table_->form(); }
+    const TForm1& form() const { return table_->form(); }
+    // One period of the table: what the window's timers bring every 25 ms.
     void tick();
     // An action performed as the person's are, but not theirs: a replayed script's.
     void perform(const input::Action& action);
-    bool boxopen() const;
+    // Whether a box is open and waits to be answered.
+    bool boxopen() const override;
     // Copies the controls model to the widgets.
     void sync();
 
@@ -94,6 +96,9 @@ public:
     // The "How to play" window, once F1 has opened it.
     QDialog* howtoplay() const { return howtoplay_; }
 
+    // Whether a box shown now closes by itself: nobody needs to read it.
+    bool closesbyitself(MessageKind kind) const;
+
     // Every sound off, or on again, for the rest of the session (the key M).
     void togglemute();
     bool muted() const;
@@ -103,10 +108,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    template <typename Action>
-    void dispatch(Action&& action);
-    // The computer's step in this period, unless a box is open.
-    void computerstep();
+    // The table's host: the error box, the widgets after each event, the open box.
+    void failed(const LookupError& error) override;
+    void settled() override;
     void buildhud();
     void buildeditor();
     void connectinput();
@@ -124,11 +128,9 @@ private:
     std::unique_ptr<MuteSound> mute_;
     std::unique_ptr<QtGameTimer> owntimer_;
     std::unique_ptr<Clock> ownclock_;
-    std::unique_ptr<Clock> seedtap_;
     std::unique_ptr<QtDialogs> ownqtdialogs_;
     Dialogs* dialogs_ = nullptr;
-    std::unique_ptr<TForm1> form_;
-    computer::Memory computer_{0};
+    std::unique_ptr<GameTable> table_;
     Recorder* recorder_ = nullptr;
     bool replaying_ = false;
     // The computer's own periods while the game timer is off (in the Stats Editor);
@@ -174,6 +176,7 @@ private:
     PickList* Yourlist_ = nullptr;
     TSquareButton* NextPlayerBtn_ = nullptr;
     CheckBox* ComputerBox_ = nullptr;
+    QComboBox* ComputerSkillBox_ = nullptr;
 
     MuteMark* mutemark_ = nullptr;
     QDialog* howtoplay_ = nullptr;

@@ -191,6 +191,16 @@ Script shrink(const Script& script, const std::string& rule, Surface* surface, s
         }
     }
 
+    // Two neighbours that only matter together, such as a wizard handed to the
+    // computer and taken back, go as a pair: the chunks above may split them.
+    for (std::size_t i = 1; i + 1 < best.size() && budget > 0;) {
+        const Script candidate = without(i, i + 2);
+        if (fails(candidate))
+            best = candidate;
+        else
+            ++i;
+    }
+
     // Neighbouring ticks as one, then smaller numbers of periods and shorter texts,
     // where they still fail.
     for (std::size_t i = 1; i + 1 < best.size() && budget > 0;) {

@@ -20,6 +20,7 @@
 #include "present/qt/qtdialogs.h"
 #include "tests/doubles/fakeports.h"
 #include "ui/mainwindow.h"
+#include "ui/widgets/arenaview.h"
 #include "ui/widgets/spinedit.h"
 
 namespace hexbrawl::ui {
@@ -277,6 +278,68 @@ TEST_F(PlayerInput, TheKeysOfAMatchAreItsClicks)
     const auto frames = form.frames;
     window.tick();
     EXPECT_EQ(form.frames, frames + 1);
+}
+
+// While the computer plays a wizard, the person's keys, clicks and presses reach
+// nothing (no handler, no sound); only the "Computer" box takes the wizard back.
+TEST_F(PlayerInput, ThePersonCannotPlayTheComputersVisitOrTurn)
+{
+    click(Control::TitleImage);
+    QTest::keyClick(widget<SpinEdit>(Control::PlayerCountSpinner)->edit(), Qt::Key_Up);
+    QTest::keyClicks(control(Control::PlayerNameEd), "Ann");
+    pick(Control::PictureBox, 0);
+    pick(Control::SndBox, 0);
+    click(Control::NextPlayerBtn);
+    click(Control::ComputerBox);
+    const TForm1& form = window.form();
+    ASSERT_TRUE(form.computer[2]);
+
+    // Its visit to the editor: typing and clicks do nothing, and the box shows it.
+    std::size_t heard = sound.heard.size();
+    QTest::keyClicks(control(Control::PlayerNameEd), "Zed");
+    click(Control::NextPlayerBtn);
+    EXPECT_EQ(form.players[2].name, "");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(control(Control::PlayerNameEd))->text(), "");
+    EXPECT_EQ(sound.heard.size(), heard);
+    // Unticked, the wizard is the person's at once; ticked again, the computer's.
+    click(Control::ComputerBox);
+    QTest::keyClicks(control(Control::PlayerNameEd), "Zed");
+    EXPECT_EQ(form.players[2].name, "Zed");
+    click(Control::ComputerBox);
+    for (int i = 0; i < 5000 && !form.matchrunning; ++i)
+        window.tick();
+    ASSERT_TRUE(form.matchrunning);
+    auto press = [this](Qt::Key key) {
+        QApplication::setActiveWindow(&window);
+        QTest::keyClick(&window, key);
+    };
+    if (form.currentplayer == 1)
+        press(Qt::Key_E);
+    ASSERT_EQ(form.currentplayer, 2);
+
+    // Its turn: E, Space, 1 and a press on the arena change nothing.
+    const Tplayer& w = form.players[2];
+    const double x = w.x, y = w.y;
+    const int walk = w.walk;
+    heard = sound.heard.size();
+    press(Qt::Key_1);
+    press(Qt::Key_Space);
+    press(Qt::Key_E);
+    click(Control::EndTurnBtn);
+    QTest::mouseClick(window.arena(), Qt::LeftButton, {}, QPoint(static_cast<int>(x) + 40, static_cast<int>(y) + 10));
+    EXPECT_EQ(form.currentplayer, 2);
+    EXPECT_EQ(form.mode, Mode::walking);
+    EXPECT_EQ(form.controls.SpellPicker.selected, -1);
+    EXPECT_EQ(widget<QListWidget>(Control::SpellPicker)->currentRow(), -1);
+    EXPECT_EQ(form.controls.AbilityBtn.caption, "Use Ability");
+    EXPECT_EQ(w.x, x);
+    EXPECT_EQ(w.y, y);
+    EXPECT_EQ(w.walk, walk);
+    EXPECT_EQ(sound.heard.size(), heard);
+    // The computer itself plays on and hands the turn over.
+    for (int i = 0; i < 20000 && form.currentplayer == 2; ++i)
+        window.tick();
+    EXPECT_EQ(form.currentplayer, 1);
 }
 
 }  // namespace

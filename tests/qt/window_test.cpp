@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/table.h"
 #include "game/tform1.h"
 #include "tests/doubles/fakeports.h"
 #include "ui/display.h"
@@ -328,15 +329,25 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer)
     click(Control::TitleImage);
     auto* box = widget<CheckBox>(Control::ComputerBox);
     ASSERT_NE(box, nullptr);
-    // Where it overlaps no other control of the editor.
+    auto* skill = widget<QComboBox>(Control::ComputerSkillBox);
+    ASSERT_NE(skill, nullptr);
+    // Both where they overlap no other control of the editor, the strength beside the box.
     for (QWidget* other : window.editor()->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (other != box && other->isVisible() && other->objectName() != "topbevel" &&
+        if (other != box && other != skill && other->isVisible() && other->objectName() != "topbevel" &&
             other->objectName() != "lowerbevel") {
             EXPECT_FALSE(other->geometry().intersects(box->geometry())) << other->objectName().toStdString();
+            EXPECT_FALSE(other->geometry().intersects(skill->geometry())) << other->objectName().toStdString();
         }
     }
+    EXPECT_FALSE(skill->geometry().intersects(box->geometry()));
+    EXPECT_GT(skill->x(), box->x());
+    EXPECT_LT(std::abs(skill->geometry().center().y() - box->geometry().center().y()), 4);
     EXPECT_EQ(box->text(), "Computer");
     EXPECT_FALSE(box->ticked());
+    EXPECT_EQ(skill->currentText(), "Normal");
+    EXPECT_FALSE(skill->isEnabled());
+    for (const char* strength : {"Easy:", "Normal:", "Hard:"})
+        EXPECT_TRUE(skill->toolTip().contains(strength)) << strength;
 
     QTest::keyClick(widget<SpinEdit>(Control::PlayerCountSpinner)->edit(), Qt::Key_Up);
     ASSERT_EQ(window.form().playercount, 2);
@@ -349,6 +360,10 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer)
     EXPECT_TRUE(box->ticked());
     EXPECT_TRUE(window.form().computer[2]);
     EXPECT_FALSE(window.form().computer[1]);
+    ASSERT_TRUE(skill->isEnabled());
+    pick(Control::ComputerSkillBox, "Hard");
+    EXPECT_EQ(window.form().computerskill[2], ComputerSkill::Hard);
+    EXPECT_EQ(skill->currentText(), "Hard");
 
     // The computer builds its wizard one step at a time, then the match begins.
     int periods = 0;
@@ -368,6 +383,93 @@ TEST_F(Window, APersonAlonePlaysARoundAgainstTheComputer)
     ASSERT_EQ(window.form().gamelevel, level + 1);
     EXPECT_EQ(dialogs.shown.back().text, "Player :" + window.form().players[2].name + " won this round!");
     EXPECT_TRUE(window.editor()->isVisible());
+    // The person's own wizard comes first, with its own strength and no choice of it.
+    EXPECT_EQ(skill->currentText(), "Normal");
+    EXPECT_FALSE(skill->isEnabled());
+}
+
+// Six computer wizards play three whole rounds with nobody at the window: the ticks
+// come as the window's timer brings them, and every box that opens closes by itself.
+TEST(Unattended, SixComputerWizardsPlayThreeRoundsAndNoBoxWaitsForAPerson)
+{
+    struct Watching final : Dialogs {
+        const MainWindow* window = nullptr;
+        std::vector<std::string> waiting;  // boxes that would wait for a person
+        int winners = 0;
+        std::size_t shown = 0;
+        void showmessage(MessageKind kind, const std::string& text) override
+        {
+            ++shown;
+            if (!window->closesbyitself(kind))
+                waiting.push_back(text);
+            winners += text.ends_with(" won this round!");
+        }
+    } dialogs;
+    NullSound sound;
+    FakeTimer timer;
+    FixedClock clock;
+    MainWindow window(MainWindow::Setup{{}, {}, &sound, &dialogs, &timer, &clock});
+    dialogs.window = &window;
+    window.show();
+    const TForm1& form = window.form();
+
+    // The person's part: the title, six wizards, each handed to the computer.
+    QTest::mouseClick(window.control(Control::TitleImage), Qt::LeftButton);
+    for (int i = 1; i < 6; ++i)
+        QTest::keyClick(dynamic_cast<SpinEdit*>(window.control(Control::PlayerCountSpinner))->edit(), Qt::Key_Up);
+    ASSERT_EQ(form.playercount, 6);
+    std::vector<long> periods;  // after each box is ticked, and after the last
+    for (int wizard = 1; wizard <= 6; ++wizard) {
+        ASSERT_EQ(form.currentplayer, wizard);
+        QTest::mouseClick(window.control(Control::ComputerBox), Qt::LeftButton);
+        long n = 0;
+        for (; n < 5000 && form.currentplayer == wizard && !form.matchrunning; ++n)
+            window.tick();
+        periods.push_back(n);
+    }
+    ASSERT_TRUE(form.matchrunning);
+    EXPECT_TRUE(dialogs.waiting.empty()) << dialogs.waiting.front();
+
+    // Then nothing but time.
+    long n = 0;
+    for (; n < 400000 && form.gamelevel < 4; ++n)
+        window.tick();
+    periods.push_back(n);
+    EXPECT_EQ(form.gamelevel, 4);
+    EXPECT_EQ(dialogs.winners, 3);
+    EXPECT_TRUE(dialogs.waiting.empty()) << dialogs.waiting.size()
+                                         << " boxes waited, the first: " << dialogs.waiting.front();
+
+    // The window keeps no period of its own: a bare table given the same actions and
+    // periods plays the very same game.
+    struct Quiet final : TableHost {
+        void failed(const LookupError&) override {}
+    } host;
+    NullSurface nowhere;
+    FakeDialogs answered;
+    FakeTimer off;
+    GameTable table(Ports{nowhere, sound, answered, off, clock}, host);
+    using input::Action;
+    table.apply(Action::start(0));
+    table.apply(Action::click(Control::TitleImage));
+    for (int count = 2; count <= 6; ++count)
+        table.apply(Action::set(Control::PlayerCountSpinner, std::to_string(count)));
+    for (std::size_t phase = 0; phase < periods.size(); ++phase) {
+        if (phase < 6)
+            table.apply(Action::click(Control::ComputerBox));
+        for (long p = 0; p < periods[phase]; ++p)
+            table.period();
+    }
+    const TForm1& same = table.form();
+    EXPECT_EQ(same.random.seed, form.random.seed);
+    EXPECT_EQ(same.gamelevel, form.gamelevel);
+    EXPECT_EQ(same.currentplayer, form.currentplayer);
+    for (int p = 1; p <= 6; ++p) {
+        EXPECT_EQ(same.players[p].kills, form.players[p].kills) << p;
+        EXPECT_EQ(same.players[p].maxhp, form.players[p].maxhp) << p;
+        EXPECT_EQ(same.players[p].x, form.players[p].x) << p;
+    }
+    EXPECT_EQ(answered.shown.size(), dialogs.shown);
 }
 
 TEST_F(Window, ClosingShowsTheScoresOnlyWhenTheFirstWizardHasAName)

@@ -12,7 +12,7 @@
 
 namespace hexbrawl {
 
-struct Session::Recorders final : Sound, Dialogs, Clock {
+struct Session::Recorders final : Sound, Dialogs, Clock, TableHost {
     std::vector<RecordedMessage> messages;
     std::vector<std::string> sounds;
     std::uint32_t seed = 0;
@@ -22,12 +22,15 @@ struct Session::Recorders final : Sound, Dialogs, Clock {
     void playwave(std::string_view asnamed, const WaveEntry&) override { sounds.emplace_back(asnamed); }
     void showmessage(MessageKind kind, const std::string& text) override { messages.push_back({kind, text}); }
     std::uint32_t seedvalue() override { return seed; }
+    // A failed look-up is recorded as the error box the window shows.
+    void failed(const LookupError& e) override { messages.push_back({MessageKind::error, e.what()}); }
 };
 
 Session::Session(Surface* surface) : recorders_(std::make_unique<Recorders>())
 {
     Recorders& r = *recorders_;
-    form_ = std::make_unique<TForm1>(Ports{surface ? *surface : r.nullsurface, r, r, r.timer, r});
+    table_ = std::make_unique<GameTable>(Ports{surface ? *surface : r.nullsurface, r, r, r.timer, r}, r);
+    form_ = &table_->form();
 }
 
 Session::~Session() = default;
@@ -41,16 +44,6 @@ void Session::clearrecords()
     recorders_->sounds.clear();
 }
 
-template <typename F>
-void Session::guarded(F&& action)
-{
-    try {
-        action();
-    } catch (const LookupError& e) {
-        recorders_->messages.push_back({MessageKind::error, e.what()});
-    }
-}
-
 void Session::start(std::uint32_t seed) { apply(input::Action::start(seed)); }
 void Session::click(Control control) { apply(input::Action::click(control)); }
 void Session::set(Control control, const std::string& text) { apply(input::Action::set(control, text)); }
@@ -59,28 +52,18 @@ void Session::press(int x, int y) { apply(input::Action::press(x, y)); }
 void Session::tick(int periods) { apply(input::Action::tick(periods)); }
 void Session::close() { apply(input::Action::close()); }
 
-bool waiting(const TForm1& form) { return !form.controls.GameTimer.enabled && !computer::atcontrols(form); }
-
-bool Session::waiting() const { return hexbrawl::waiting(*form_); }
+bool Session::waiting() const { return table_->waiting(); }
 
 void Session::apply(const input::Action& action)
 {
-    if (action.verb == input::Action::Verb::start) {
+    if (action.verb == input::Action::Verb::start)
         recorders_->seed = action.seed;
-        computer_ = computer::Memory(action.seed);
-    }
     if (action.verb != input::Action::Verb::tick) {
-        guarded([&] { input::apply(*form_, action); });
+        table_->apply(action);
         return;
     }
-    // Each period is an event of its own: a failed look-up abandons that tick only,
-    // and the computer's step after it is an event too.
-    for (int i = 0; i < action.periods && !waiting(); ++i) {
-        if (form_->controls.GameTimer.enabled)
-            guarded([&] { input::apply(*form_, input::Action::tick(1)); });
-        if (const std::optional<input::Action> move = computer::next(*form_, computer_))
-            guarded([&] { input::apply(*form_, *move); });
-    }
+    for (int i = 0; i < action.periods && !waiting(); ++i)
+        table_->period();
 }
 
 std::string Session::state()

@@ -12,9 +12,9 @@
 #include <variant>
 #include <vector>
 
-#include "game/computer/computer.h"
 #include "game/controls.h"
 #include "game/input.h"
+#include "game/table.h"
 #include "game/tform1.h"
 
 namespace hexbrawl {
@@ -23,9 +23,6 @@ struct RecordedMessage {
     MessageKind kind;
     std::string text;
 };
-
-// Nothing would happen in a period: the timer is off and no computer is at the controls.
-bool waiting(const TForm1& form);
 
 class Session {
 public:
@@ -65,11 +62,9 @@ public:
 
 private:
     struct Recorders;
-    template <typename F>
-    void guarded(F&& action);
     std::unique_ptr<Recorders> recorders_;
-    std::unique_ptr<TForm1> form_;
-    computer::Memory computer_{0};
+    std::unique_ptr<GameTable> table_;
+    TForm1* form_ = nullptr;  // the table's game
 };
 
 // A line that prints: the whole state, or the catalogue.
