@@ -35,6 +35,7 @@ struct Memory {
         bool match = false;
         bool busy = false;  // the computer acted in the last period it was at the controls
         int steps = 0;  // steps taken in this visit or turn
+        int periods = 0;  // periods at the controls in this visit or turn
     } seat;
     Build build;
     // Per wizard: its turns in a row without any wizard hurt, which makes it bolder.
@@ -56,5 +57,8 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory);
 // The periods between two steps.
 inline constexpr int fastest = 12;
 inline constexpr int slowest = 20;
+// A visit to the Stats Editor: the periods before its first step, and at the least in all.
+inline constexpr int editorlook = 60;
+inline constexpr int editorvisit = 120;
 
 }  // namespace hexbrawl::computer

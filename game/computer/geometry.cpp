@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "game/catalog.h"
+#include "game/computer/view.h"
 #include "game/flight.h"
 #include "game/tform1.h"
 
@@ -134,16 +135,25 @@ int elementindex(const std::string& element)
     return -1;
 }
 
-Board Board::of(const TForm1& form)
+namespace {
+// What a player knows of trees from the rules: a full-grown one stands some 5 to 9
+// hits and is about 50 pixels wide, a sapling 2 to 4 hits.
+constexpr std::int32_t grownhits = 7;
+constexpr std::int32_t saplinghits = 3;
+constexpr double grownwidth = 25;  // wider than this: taken for full-grown
+}  // namespace
+
+Board Board::of(const View& view)
 {
     Board b;
-    for (int p = 1; p <= form.playercount; ++p)
-        b.wizards.push_back({form.players[p].x, form.players[p].y, form.players[p].hp});
-    for (const Tobstacle& t : form.obstacles)
-        if (!t.image.empty())
-            b.trees.push_back({t.x, t.y, t.width, t.height, t.hits});
-    for (const Tability& a : form.inplay)
-        if (!a.name.empty() && (a.kind == Block || a.kind == Reflect))
+    for (const View::Wizard& w : view.wizards)
+        b.wizards.push_back({w.x, w.y, w.hp});
+    // A tree's hits are never shown: a full-grown one is taken to have the mean a
+    // new tree gets, a sapling the mean of a sapling's.
+    for (const View::Tree& t : view.trees)
+        b.trees.push_back({t.x, t.y, t.width, t.height, t.width >= grownwidth ? grownhits : saplinghits});
+    for (const Tability& a : view.inplay)
+        if (a.kind == Block || a.kind == Reflect)
             b.standing.push_back({a.x, a.y, a.spritewidth, a.spriteheight, a.kind, a.owner, a.mineffect, a.maxeffect,
                                   elementindex(a.element)});
     return b;

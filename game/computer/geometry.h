@@ -17,6 +17,8 @@ class TForm1;
 
 namespace hexbrawl::computer {
 
+struct View;
+
 struct Point {
     double x = 0, y = 0;
 };
@@ -84,7 +86,7 @@ struct Board {
     std::vector<Tree> trees;
     std::vector<Standing> standing;
 
-    static Board of(const TForm1& form);
+    static Board of(const View& view);
     Wizard& wizard(int p) { return wizards[static_cast<std::size_t>(p - 1)]; }
     const Wizard& wizard(int p) const { return wizards[static_cast<std::size_t>(p - 1)]; }
 };

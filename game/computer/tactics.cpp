@@ -11,7 +11,6 @@
 #include <optional>
 
 #include "game/computer/geometry.h"
-#include "game/tform1.h"
 
 namespace hexbrawl::computer {
 
@@ -68,8 +67,6 @@ struct Plan {
     std::vector<Cast> after;  // spells put down at the end
 };
 
-constexpr int directions = 10;
-
 // What a volley of `s` deals after closing in from `d` pixels away, with `walk`
 // points and `hop` pixels covered per point: the shots the rest of the walk pays for.
 double strike(const Tability& s, double d, int walk, double hop)
@@ -101,21 +98,21 @@ constexpr double twopi = 6.283185307179586;
 
 class Planner {
 public:
-    Planner(const TForm1& form, int stall)
-        : f_(form), me_(form.currentplayer), w_(form.players[form.currentplayer]), board_(Board::of(form))
+    Planner(const View& view, int stall)
+        : f_(view), skill_(view.skill), me_(view.me), w_(view.self()), board_(Board::of(view))
     {
         // Bolder the longer nothing happens, so that no round stands still.
-        caution_ = std::max(0.0, 1.0 - 0.1 * stall);
-        eagerness_ = std::min(3.0, 0.45 + 0.15 * stall);
-        const bool full = form.inplaycount >= Inplay::last;
-        for (int row = 0; row < static_cast<int>(form.controls.SpellPicker.items.size()); ++row) {
-            const Tability& a = w_.spellbook[row];
+        caution_ = skill_.caution * std::max(0.0, 1.0 - 0.1 * stall);
+        eagerness_ = std::min(3.0, skill_.eagerness + 0.15 * stall);
+        const bool full = view.full;
+        for (int row = 0; row < view.rows && row < static_cast<int>(w_.spellbook.size()); ++row) {
+            const Tability& a = w_.spellbook[static_cast<std::size_t>(row)];
             if (a.name.empty() || full)
                 continue;
             const Spell s{row, &a, Roll::of(a)};
             switch (a.kind) {
             case Ranged:
-                if (!form.firstturn)
+                if (!view.firstturn)
                     ranged_.push_back(s);
                 break;
             case Block:
@@ -129,8 +126,8 @@ public:
             hop_ = std::max(hop_, t.a->aim / std::max(1, t.a->walkcost));
         for (const Spell& s : ranged_)
             reachpx_ = std::max(reachpx_, s.a->maxrange * speed - 24 + (w_.maxwalk - s.a->walkcost) * hop_);
-        for (int p = 1; p <= form.playercount; ++p) {
-            const Tplayer& w = form.players[p];
+        for (int p = 1; p <= view.playercount; ++p) {
+            const View::Wizard& w = view.wizard(p);
             if (p == me_ || w.hp <= 0)
                 continue;
             Foe foe{p, double(w.hp), centre(w), w.maxwalk, 10, {}};
@@ -199,11 +196,11 @@ private:
     std::vector<Action> cast(const Cast& c) const
     {
         std::vector<Action> out;
-        const ListBox& list = f_.controls.SpellPicker;
-        if (f_.mode == Mode::aiming && list.selected != c.row)
+        const int selected = f_.selected;
+        if (f_.mode == Mode::aiming && selected != c.row)
             out.push_back(Action::click(Control::AbilityBtn));  // Cancel first
-        if (f_.mode != Mode::aiming || list.selected != c.row) {
-            if (list.selected != c.row)
+        if (f_.mode != Mode::aiming || selected != c.row) {
+            if (selected != c.row)
                 out.push_back(Action::select(Control::SpellPicker, c.row));
             out.push_back(Action::click(Control::AbilityBtn));
         }
@@ -251,7 +248,7 @@ private:
         if (!targeted)
             return out;
         // The spots from which each spell would just reach each of the nearest foes.
-        for (const Foe* f : nearest(from, 3))
+        for (const Foe* f : nearest(from, static_cast<std::size_t>(skill_.targets)))
             for (const Spell& s : ranged_) {
                 const Foe& foe = *f;
                 const double d = distance(from, foe.at);
@@ -351,7 +348,7 @@ private:
         best.dealt.assign(static_cast<std::size_t>(f_.playercount) + 1, 0);
         best.killed = best.dealt;
         // The nearest few foes, with the spells that deal most for the walk.
-        const std::vector<const Foe*> near = nearest(at, 3);
+        const std::vector<const Foe*> near = nearest(at, static_cast<std::size_t>(skill_.targets));
         std::vector<const Spell*> spells;
         for (const Spell& s : ranged_)
             if (s.a->walkcost <= walk)
@@ -542,7 +539,8 @@ private:
                 gap = gap < 0 ? std::max(0.0, distance(at, foe.at) - reachpx_)
                               : std::min(gap, std::max(0.0, distance(at, foe.at) - reachpx_));
         return -caution_ * danger(board, at, killed, hp, precise) + eagerness_ * chances(at, killed) -
-               eagerness_ * 0.02 * std::clamp(gap, 0.0, 1000.0) - 0.002 * distance(at, {375, 375});
+               eagerness_ * 0.02 * std::clamp(gap, 0.0, 1000.0) -
+               skill_.towardcentre * distance(at, {arenasize / 2.0, arenasize / 2.0});
     }
 
     // With `walk` points left at `at`: where to withdraw to, and what to put down.
@@ -599,7 +597,7 @@ private:
     Plan best() const
     {
         const Point here = centre(w_);
-        std::vector<Move> starts = moves(here, w_.walk, directions, true);
+        std::vector<Move> starts = moves(here, w_.walk, skill_.rays, true);
         starts.insert(starts.begin(), Move{{}, -1, 0, here});
         // A rough worth of every start, then the full plan for the best few.
         struct Rough {
@@ -620,7 +618,7 @@ private:
             return a.value > b.value || (a.value == b.value && a.index < b.index);
         });
         Plan best;
-        for (std::size_t n = 0; n < rough.size() && n < 6; ++n) {
+        for (std::size_t n = 0; n < rough.size() && n < static_cast<std::size_t>(skill_.plans); ++n) {
             const Move& m = starts[rough[n].index];
             Plan plan;
             plan.hasfirst = rough[n].index != 0;
@@ -639,9 +637,10 @@ private:
         return best;
     }
 
-    const TForm1& f_;
+    const View& f_;
+    Skill skill_;
     int me_;
-    const Tplayer& w_;
+    const View::Wizard& w_;
     Board board_;
     std::vector<Spell> ranged_, lasting_, teleports_;
     std::vector<Foe> foes_;
@@ -652,6 +651,6 @@ private:
 
 }  // namespace
 
-std::vector<input::Action> planturn(const TForm1& form, int stall) { return Planner(form, stall).next(); }
+std::vector<input::Action> planturn(const View& view, int stall) { return Planner(view, stall).next(); }
 
 }  // namespace hexbrawl::computer
