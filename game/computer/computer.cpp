@@ -66,6 +66,10 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
             const auto w = static_cast<std::size_t>(form.currentplayer);
             memory.stalled[w] = health == memory.health[w] ? memory.stalled[w] + 1 : 0;
             memory.health[w] = health;
+            const std::int32_t hp = form.players[form.currentplayer].hp;
+            memory.hit = memory.own[w].level == form.gamelevel && hp < memory.own[w].hp;
+            memory.own[w] = {form.gamelevel, hp};
+            memory.guard = std::nullopt;
         }
     }
     was = seat;
@@ -96,9 +100,13 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
     if (was.steps > 60)
         return input::Action::click(Control::EndTurnBtn);
 
+    const auto w = static_cast<std::size_t>(form.currentplayer);
+    memory.own[w] = {form.gamelevel, view.self().hp};
+    if (!memory.guard)
+        memory.guard = memory.dice.randomreal() < view.skill.defend;
     const std::uint64_t now = view.hash();
     if (memory.plan.empty() || memory.planfor != now) {
-        memory.plan = planturn(view, memory.stalled[static_cast<std::size_t>(form.currentplayer)]);
+        memory.plan = planturn(view, {memory.stalled[w], memory.hit, *memory.guard}, memory.dice);
         memory.planfor = now;
     }
     const input::Action step = memory.plan.front();

@@ -41,6 +41,14 @@ struct Memory {
     // Per wizard: its turns in a row without any wizard hurt, which makes it bolder.
     std::array<int, 13> stalled{};
     std::array<std::int64_t, 13> health{};
+    // Per wizard: its health when it last was at the controls, to tell that it was hit since.
+    struct Own {
+        int level = -1;
+        std::int32_t hp = 0;
+    };
+    std::array<Own, 13> own{};
+    bool hit = false;  // the wizard in turn was hit since its last turn
+    std::optional<bool> guard;  // whether it thinks of guarding in this turn
     // The turn plan in progress and the look of the arena it was made for.
     std::vector<input::Action> plan;
     std::uint64_t planfor = 0;

@@ -95,12 +95,14 @@ void keepbest(std::vector<T>& items, AsGood asgood)
     items = std::move(kept);
 }
 constexpr double twopi = 6.283185307179586;
+constexpr double rimwidth = 40;  // pixels from the rim in which standing costs something
 
 class Planner {
 public:
-    Planner(const View& view, int stall)
-        : f_(view), skill_(view.skill), me_(view.me), w_(view.self()), board_(Board::of(view))
+    Planner(const View& view, const Turn& turn, Random& dice)
+        : f_(view), skill_(view.skill), turn_(turn), dice_(dice), me_(view.me), w_(view.self()), board_(Board::of(view))
     {
+        const int stall = turn.stall;
         // Bolder the longer nothing happens, so that no round stands still.
         caution_ = skill_.caution * std::max(0.0, 1.0 - 0.1 * stall);
         eagerness_ = std::min(3.0, skill_.eagerness + 0.15 * stall);
@@ -155,15 +157,68 @@ public:
         if (plan.hasfirst)
             return moveto(plan.first);
         if (!plan.volley.casts.empty())
-            return cast(plan.volley.casts.front());
+            return cast(rough(plan.volley.casts.front()));
         if (plan.haslast)
             return moveto(plan.last);
         if (!plan.after.empty())
             return cast(plan.after.front());
+        // Hit since its last turn, it does not stand and wait for the next blow: it
+        // goes where it fares best, even if that is hardly better than here.
+        if (turn_.hit)
+            if (const std::optional<Move> m = refuge())
+                return moveto(*m);
         return {Action::click(Control::EndTurnBtn)};
     }
 
 private:
+    // The place it fares best at with all its walk, other than where it stands.
+    std::optional<Move> refuge() const
+    {
+        const Point here = centre(w_);
+        const std::vector<double> none(static_cast<std::size_t>(f_.playercount) + 1, 0);
+        std::optional<Move> best;
+        double value = 0;
+        for (const Move& m : moves(here, w_.walk, std::max(8, skill_.rays), false)) {
+            if (distance(m.at, here) < 1)
+                continue;
+            Board b = board_;
+            b.wizard(me_).x = m.at.x - wizardsize / 2;
+            b.wizard(me_).y = m.at.y - wizardsize / 2;
+            const double e = ending(b, m.at, none, true) - 0.01 * m.cost;
+            if (!best || e > value) {
+                best = m;
+                value = e;
+            }
+        }
+        return best;
+    }
+
+    // A shot as a beginner aims it: the press off by up to the skill's error, but
+    // never so far off that it flies into a spell of its own.
+    Cast rough(Cast c) const
+    {
+        if (skill_.aimerror <= 0)
+            return c;
+        const Spell* s = nullptr;
+        for (const Spell& r : ranged_)
+            if (r.row == c.row)
+                s = &r;
+        if (!s)
+            return c;
+        const Point here = centre(w_);
+        const double angle = dice_.randomreal() * twopi;
+        const double r = dice_.randomreal() * skill_.aimerror;
+        const Press p{static_cast<int>(std::lround(c.press.x + std::cos(angle) * r)),
+                      static_cast<int>(std::lround(c.press.y + std::sin(angle) * r))};
+        if (!onarena(p.x, p.y) || s->a->aim < distance(here, {double(p.x), double(p.y)}))
+            return c;
+        const Flight fl = fly(board_, *s->a, me_, w_.x, w_.y, p);
+        if (fl.end == Flight::End::standing && board_.standing[static_cast<std::size_t>(fl.index)].owner == me_)
+            return c;
+        c.press = p;
+        return c;
+    }
+
     // Of two spells of a kind where one is no better in anything, the other is enough.
     void dropweaker()
     {
@@ -538,9 +593,12 @@ private:
             if (killed[static_cast<std::size_t>(foe.id)] < 0.9)
                 gap = gap < 0 ? std::max(0.0, distance(at, foe.at) - reachpx_)
                               : std::min(gap, std::max(0.0, distance(at, foe.at) - reachpx_));
+        // The rim is a corner to be driven into, not a plan: worth it only when clearly best.
+        const double rim = std::min({at.x, at.y, arenasize - at.x, arenasize - at.y});
         return -caution_ * danger(board, at, killed, hp, precise) + eagerness_ * chances(at, killed) -
                eagerness_ * 0.02 * std::clamp(gap, 0.0, 1000.0) -
-               skill_.towardcentre * distance(at, {arenasize / 2.0, arenasize / 2.0});
+               skill_.towardcentre * distance(at, {arenasize / 2.0, arenasize / 2.0}) -
+               skill_.shunrim * std::max(0.0, 1 - rim / rimwidth);
     }
 
     // With `walk` points left at `at`: where to withdraw to, and what to put down.
@@ -578,7 +636,7 @@ private:
         }
         double value = best;
         for (const Spell& s : lasting_) {
-            if (!worst || s.a->walkcost > left)
+            if (!worst || s.a->walkcost > left || !turn_.guard)
                 continue;
             const Press p = aimpress(end, towards(end, worst->at, std::min(s.a->aim, 30.0)), s.a->aim);
             Board b = board;
@@ -639,6 +697,8 @@ private:
 
     const View& f_;
     Skill skill_;
+    Turn turn_;
+    Random& dice_;
     int me_;
     const View::Wizard& w_;
     Board board_;
@@ -651,6 +711,9 @@ private:
 
 }  // namespace
 
-std::vector<input::Action> planturn(const View& view, int stall) { return Planner(view, stall).next(); }
+std::vector<input::Action> planturn(const View& view, const Turn& turn, Random& dice)
+{
+    return Planner(view, turn, dice).next();
+}
 
 }  // namespace hexbrawl::computer

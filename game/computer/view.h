@@ -29,7 +29,8 @@ struct Skill {
     double eagerness = 0.45;  // how much its own chances next turn weigh
     double defend = 1;  // the share of turns it remembers to put down a block or reflect
     bool buysguard = true;  // whether its builds consider blocks and reflects
-    double towardcentre = 0.002;  // the pull away from the arena's rim, per pixel from the middle
+    double towardcentre = 0.002;  // the pull towards the arena's middle, per pixel from it
+    double shunrim = 3;  // what standing on the rim costs it, less further in
 
     static Skill of(ComputerSkill skill);
 };
