@@ -48,9 +48,14 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
         return std::nullopt;
     }
     const bool match = !form.controls.PurchaseWindow.visible;
-    Memory::Seat seat{form.gamelevel, form.currentplayer, match, true, memory.seat.steps, memory.seat.periods + 1};
+    const std::int32_t walk = form.players[form.currentplayer].walk;
+    Memory::Seat seat{form.gamelevel,    form.currentplayer,      match, true,
+                      memory.seat.steps, memory.seat.periods + 1, walk};
     Memory::Seat& was = memory.seat;
-    if (!was.busy || was.level != seat.level || was.wizard != seat.wizard || was.match != seat.match) {
+    // Another wizard's turn may come and go between two periods: a turn of the same
+    // wizard is new when its walk came back.
+    if (!was.busy || was.level != seat.level || was.wizard != seat.wizard || was.match != seat.match ||
+        (match && walk > was.walk)) {
         seat.steps = 0;
         seat.periods = 0;
         // A new visit or a new turn, or the same one taken up again: plan afresh,
@@ -97,8 +102,10 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
     memory.wait = fastest + memory.dice.randomint(slowest - fastest + 1);
     ++was.steps;
     // A turn that goes nowhere (a step refused again and again) ends all the same.
-    if (was.steps > 60)
+    if (was.steps > 60) {
+        was.busy = false;
         return input::Action::click(Control::EndTurnBtn);
+    }
 
     const auto w = static_cast<std::size_t>(form.currentplayer);
     memory.own[w] = {form.gamelevel, view.self().hp};
@@ -111,6 +118,8 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
     }
     const input::Action step = memory.plan.front();
     memory.plan.erase(memory.plan.begin());
+    if (step.control == Control::EndTurnBtn)
+        was.busy = false;  // whatever comes next is another turn
     return step;
 }
 

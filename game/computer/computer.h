@@ -36,6 +36,7 @@ struct Memory {
         bool busy = false;  // the computer acted in the last period it was at the controls
         int steps = 0;  // steps taken in this visit or turn
         int periods = 0;  // periods at the controls in this visit or turn
+        std::int32_t walk = 0;  // the walk it had when last seen
     } seat;
     Build build;
     // Per wizard: its turns in a row without any wizard hurt, which makes it bolder.

@@ -153,7 +153,10 @@ Board Board::of(const View& view)
     for (const View::Tree& t : view.trees)
         b.trees.push_back({t.x, t.y, t.width, t.height, t.width >= grownwidth ? grownhits : saplinghits});
     for (const Tability& a : view.inplay)
-        if (a.kind == Block || a.kind == Reflect)
+        // One put down with its corner off the arena, or with no fading chance, is
+        // gone at the next tick.
+        if ((a.kind == Block || a.kind == Reflect) && a.range > 0 && a.x >= 0 && a.y >= 0 && a.x <= arenasize &&
+            a.y <= arenasize)
             b.standing.push_back({a.x, a.y, a.spritewidth, a.spriteheight, a.kind, a.owner, a.mineffect, a.maxeffect,
                                   elementindex(a.element)});
     return b;

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "game/computer/geometry.h"
@@ -639,6 +641,8 @@ private:
             if (!worst || s.a->walkcost > left || !turn_.guard)
                 continue;
             const Press p = aimpress(end, towards(end, worst->at, std::min(s.a->aim, 30.0)), s.a->aim);
+            if (p.x < s.a->spritewidth / 2 || p.y < s.a->spriteheight / 2 || s.a->maxrange <= 0)
+                continue;  // its corner off the arena, or no fading chance: gone at the next tick
             Board b = board;
             b.standing.push_back({p.x - s.a->spritewidth / 2, p.y - s.a->spriteheight / 2, s.a->spritewidth,
                                   s.a->spriteheight, s.a->kind, me_, s.a->mineffect, s.a->maxeffect,

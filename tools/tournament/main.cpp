@@ -138,10 +138,17 @@ private:
         const bool same = match && quiet_.turns == turn_ && f.currentplayer == seat_;
         if (!same && seat_ > 0) {
             const auto i = static_cast<std::size_t>(seat_);
+            // A last step ends the turn at once: what it did shows in where it stands.
+            const Tplayer& was = f.players[seat_];
+            acted_ = acted_ || was.x != x_ || was.y != y_ || was.walk < walk_;
             if (computerseat_) {
                 ++idle_->turns;
-                if (!acted_ && walk_ > 0 && hit_[i] && alive_)
+                if (!acted_ && walk_ > 0 && hit_[i] && alive_) {
                     ++idle_->idle;
+                    if (trace)
+                        std::printf("  idle: seed %u, wizard %d at (%.0f, %.0f), walk %d, turn %d\n", quiet_.seed, seat_,
+                                    x_, y_, walk_, turn_);
+                }
             }
             hit_[i] = false;
             seat_ = 0;
