@@ -60,11 +60,14 @@ void asshown(const TForm1& form, Tability& a)
 
 std::vector<Tability> rowsof(const Spellbook& book)
 {
+    int last = Spellbook::first - 1;
+    for (int row = Spellbook::first; row <= Spellbook::last; ++row)
+        if (!book[row].name.empty())
+            last = row;
     std::vector<Tability> rows;
-    for (const Tability& a : book)
-        rows.push_back(a);
-    while (!rows.empty() && rows.back().name.empty())
-        rows.pop_back();
+    rows.reserve(static_cast<std::size_t>(last - Spellbook::first + 1));
+    for (int row = Spellbook::first; row <= last; ++row)
+        rows.push_back(book[row]);
     return rows;
 }
 
