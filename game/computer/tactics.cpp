@@ -128,8 +128,10 @@ public:
         dropweaker();
         for (const Spell& t : teleports_)
             hop_ = std::max(hop_, t.a->aim / std::max(1, t.a->walkcost));
-        for (const Spell& s : ranged_)
+        for (const Spell& s : ranged_) {
             reachpx_ = std::max(reachpx_, s.a->maxrange * speed - 24 + (w_.maxwalk - s.a->walkcost) * hop_);
+            shotpx_ = std::max(shotpx_, s.a->maxrange * speed - 24);
+        }
         for (int p = 1; p <= view.playercount; ++p) {
             const View::Wizard& w = view.wizard(p);
             if (p == me_ || w.hp <= 0)
@@ -595,12 +597,18 @@ private:
             if (killed[static_cast<std::size_t>(foe.id)] < 0.9)
                 gap = gap < 0 ? std::max(0.0, distance(at, foe.at) - reachpx_)
                               : std::min(gap, std::max(0.0, distance(at, foe.at) - reachpx_));
+        // After turns with nobody hurt, it wants the nearest foe within a plain shot.
+        double near = -1;
+        for (const Foe& foe : foes_)
+            if (killed[static_cast<std::size_t>(foe.id)] < 0.9)
+                near = near < 0 ? distance(at, foe.at) : std::min(near, distance(at, foe.at));
+        const double pull = turn_.stall > 2 ? 0.01 * turn_.stall * std::clamp(near - shotpx_, 0.0, 1000.0) : 0;
         // The rim is a corner to be driven into, not a plan: worth it only when clearly best.
         const double rim = std::min({at.x, at.y, arenasize - at.x, arenasize - at.y});
         return -caution_ * danger(board, at, killed, hp, precise) + eagerness_ * chances(at, killed) -
                eagerness_ * 0.02 * std::clamp(gap, 0.0, 1000.0) -
                skill_.towardcentre * distance(at, {arenasize / 2.0, arenasize / 2.0}) -
-               skill_.shunrim * std::max(0.0, 1 - rim / rimwidth);
+               skill_.shunrim * std::max(0.0, 1 - rim / rimwidth) - pull;
     }
 
     // With `walk` points left at `at`: where to withdraw to, and what to put down.
@@ -611,8 +619,8 @@ private:
         Move chosen{};
         bool moved = false;
         if (walk > 0)
-            for (const Move& m : moves(at, walk, 8, false)) {
-                const double e = ending(board, m.at, killed, false);
+            for (const Move& m : moves(at, walk, skill_.withdrawrays, false)) {
+                const double e = ending(board, m.at, killed, skill_.precise);
                 if (e > best + 0.5) {
                     const double precise = ending(board, m.at, killed, true);
                     if (precise > best) {
@@ -673,7 +681,7 @@ private:
             const Move& m = starts[i];
             Volley v = volley(board_, m.at, w_.walk - m.cost);
             const std::vector<double>& killed = v.casts.empty() ? none : v.killed;
-            const double r = std::max(0.0, v.value) + ending(board_, m.at, killed, false) - 0.01 * m.cost;
+            const double r = std::max(0.0, v.value) + ending(board_, m.at, killed, skill_.precise) - 0.01 * m.cost;
             rough.push_back({r, i, std::move(v)});
         }
         std::sort(rough.begin(), rough.end(), [](const Rough& a, const Rough& b) {
@@ -709,7 +717,9 @@ private:
     std::vector<Spell> ranged_, lasting_, teleports_;
     std::vector<Foe> foes_;
     double caution_ = 1, eagerness_ = 0.5;
-    double reachpx_ = 0;  // how far off a foe may stand and still be shot next turn
+    double reachpx_ = 0;
+    double shotpx_ =
+        0;  // how far its farthest plain shot flies  // how far off a foe may stand and still be shot next turn
     double hop_ = 10;  // pixels this wizard covers per walk point at best
 };
 

@@ -393,18 +393,25 @@ int main(int argc, char** argv)
     };
     if (check)  // the short form: the contests with a target
         std::erase_if(contests, [](const Contest& c) { return c.target == 0; });
+    // HEXBRAWL_TOURNAMENT_ONLY=hard: only the contests whose names begin so.
+    if (const char* only = std::getenv("HEXBRAWL_TOURNAMENT_ONLY"))
+        std::erase_if(contests, [only](const Contest& c) { return !std::string(c.name).starts_with(only); });
     Idle idle;
     std::vector<Figures> figures(contests.size());
     for (std::size_t c = 0; c < contests.size(); ++c) {
         Contest& contest = contests[c];
         const bool random = std::string(contest.name).ends_with("-random");
+        // The seeds of a contest follow from its name, whichever others are played.
+        std::uint32_t base = 1000;
+        for (const char ch : std::string(contest.name))
+            base = base * 31 + static_cast<unsigned char>(ch);
+        base = 1000 + base % 1000000;
         for (int r = 0; r < rounds; ++r) {
             tournament::RandomPlayer player(static_cast<std::uint32_t>(r) * 2654435761u + 17u);
             Side second = contest.second;
             if (random)
                 second.other = &player;
-            duel(static_cast<std::uint32_t>(1000 + 7919 * c + static_cast<std::size_t>(r)), r, contest.first, second,
-                 figures[c], idle);
+            duel(base + static_cast<std::uint32_t>(r), r, contest.first, second, figures[c], idle);
         }
         report(contest.name, figures[c]);
     }
