@@ -620,7 +620,7 @@ private:
         bool moved = false;
         if (walk > 0)
             for (const Move& m : moves(at, walk, skill_.withdrawrays, false)) {
-                const double e = ending(board, m.at, killed, skill_.precise);
+                const double e = ending(board, m.at, killed, false);
                 if (e > best + 0.5) {
                     const double precise = ending(board, m.at, killed, true);
                     if (precise > best) {
@@ -681,7 +681,7 @@ private:
             const Move& m = starts[i];
             Volley v = volley(board_, m.at, w_.walk - m.cost);
             const std::vector<double>& killed = v.casts.empty() ? none : v.killed;
-            const double r = std::max(0.0, v.value) + ending(board_, m.at, killed, skill_.precise) - 0.01 * m.cost;
+            const double r = std::max(0.0, v.value) + ending(board_, m.at, killed, false) - 0.01 * m.cost;
             rough.push_back({r, i, std::move(v)});
         }
         std::sort(rough.begin(), rough.end(), [](const Rough& a, const Rough& b) {

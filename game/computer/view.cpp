@@ -25,12 +25,11 @@ Skill Skill::of(ComputerSkill skill)
         break;
     case ComputerSkill::Normal: break;
     case ComputerSkill::Hard:
-        s.rays = 24;
-        s.plans = 14;
+        s.rays = 16;
+        s.plans = 10;
         s.targets = 4;
         s.caution = 1.15;
         s.withdrawrays = 12;
-        s.precise = true;
         s.eagerness = 0.5;
         break;
     }

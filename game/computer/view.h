@@ -24,7 +24,6 @@ struct Skill {
     int rays = 10;  // directions it tries to walk or teleport in
     int plans = 6;  // starts it thinks through to the end of the turn
     int withdrawrays = 8;  // directions it tries to withdraw in after its shots
-    bool precise = false;  // whether it weighs the cover of trees and spells at every place it considers
     int targets = 3;  // nearest foes it considers shooting at
     double aimerror = 0;  // pixels its press may miss the point it meant, at most
     double caution = 1;  // how much a foe's blow next turn weighs against what it deals
