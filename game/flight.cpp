@@ -8,8 +8,8 @@ namespace hexbrawl::flight {
 Launch launch(double boxx, double boxy, double px, double py)
 {
     Launch l;
-    l.x = boxx + wizardbox / 2;
-    l.y = boxy + wizardbox / 2;
+    l.x = boxx + wizardbox / 2.0;
+    l.y = boxy + wizardbox / 2.0;
     l.angle = std::atan2(l.y - py, l.x - px);
     l.dx = -std::cos(l.angle) * projectilespeed;
     l.dy = -std::sin(l.angle) * projectilespeed;

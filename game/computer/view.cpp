@@ -66,7 +66,7 @@ std::vector<Tability> rowsof(const Spellbook& book)
         if (!book[row].name.empty())
             last = row;
     std::vector<Tability> rows;
-    rows.reserve(static_cast<std::size_t>(last - Spellbook::first + 1));
+    rows.reserve(static_cast<std::size_t>(last + 1) - static_cast<std::size_t>(Spellbook::first));
     for (int row = Spellbook::first; row <= last; ++row)
         rows.push_back(book[row]);
     return rows;
