@@ -116,8 +116,9 @@ void FlipQuiet(benchmark::State& state, bench::Game& game, const bench::Snapshot
 // The computer's decision in a turn of the busy position, once the shots in flight
 // have landed (nothing is decided while they fly): 12 wizards, 30 trees and the 25
 // blocks and reflects standing. Every living wizard takes the turn in its own copy of
-// the game, one after another; the slowest decision is kept beside the median.
-void ComputerMove(benchmark::State& state, const TForm1& position)
+// the game, one after another, at the strength given; a decision is the look at the
+// game (its view) and the plan; the slowest is kept beside the median.
+void ComputerMove(benchmark::State& state, const TForm1& position, ComputerSkill skill)
 {
     std::vector<std::unique_ptr<TForm1>> seats;
     for (int p = 1; p <= position.playercount; ++p) {
@@ -127,6 +128,7 @@ void ComputerMove(benchmark::State& state, const TForm1& position)
         bench::grounded(*f);
         f->currentplayer = p;
         f->computer[p] = true;
+        f->computerskill[p] = skill;
         f->mode = Mode::walking;
         f->firstturn = false;
         Tplayer& w = f->players[p];
@@ -139,9 +141,11 @@ void ComputerMove(benchmark::State& state, const TForm1& position)
     }
     double slowest = 0;
     std::size_t turn = 0;
+    Random dice;
     for (auto _ : state) {
         const auto began = std::chrono::steady_clock::now();
-        std::vector<input::Action> plan = computer::planturn(*seats[turn++ % seats.size()], 0);
+        const computer::View view = computer::View::of(*seats[turn++ % seats.size()]);
+        std::vector<input::Action> plan = computer::planturn(view, {}, dice);
         benchmark::DoNotOptimize(plan.data());
         slowest = std::max(slowest,
                            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - began).count());
@@ -248,8 +252,10 @@ int main(int argc, char** argv)
         FlipQuiet(state, *quiet.game, *quiet.position, flipclock);
     }));
     const TForm1& busy = frames[2].game->form();
-    setup(
-        benchmark::RegisterBenchmark("ComputerMove", [&busy](benchmark::State& state) { ComputerMove(state, busy); }));
+    for (ComputerSkill skill : {ComputerSkill::Easy, ComputerSkill::Normal, ComputerSkill::Hard})
+        setup(benchmark::RegisterBenchmark(
+            (std::string("ComputerMove/") + computerskillnames[static_cast<std::size_t>(skill)]).c_str(),
+            [&busy, skill](benchmark::State& state) { ComputerMove(state, busy, skill); }));
     setup(benchmark::RegisterBenchmark("Catalogue", Catalogue));
     setup(benchmark::RegisterBenchmark("StartUp", StartUp));
 

@@ -73,3 +73,13 @@ constexpr AbilityKind kindofpage(int page) { return static_cast<AbilityKind>(pag
 constexpr int pageof(AbilityKind kind) { return static_cast<int>(kind) - 1; }
 
 }  // namespace hexbrawl
+
+namespace hexbrawl {
+
+inline constexpr double projectilespeed = 8;  // pixels a Ranged spell flies in a tick
+// The ticks of flight in which a projectile passes through other spells, and trees.
+inline constexpr int spellgrace = 20;
+inline constexpr int treegrace = 10;
+inline constexpr int walkstride = 10;  // pixels of a step that one walk point pays for
+
+}  // namespace hexbrawl

@@ -3,10 +3,17 @@
 // clash, fell trees and hurt wizards, rounds end and explosions fade.
 #include <string>
 
+#include "game/flight.h"
 #include "game/kinds.h"
 #include "game/tform1.h"
 
 namespace hexbrawl {
+
+namespace {
+
+flight::Box box(const Tability& a) { return {a.x, a.y, a.spritewidth, a.spriteheight}; }
+
+}  // namespace
 
 std::int32_t TForm1::roll(const Tability& a) { return random.randomint(a.maxeffect - a.mineffect) + a.mineffect; }
 
@@ -46,11 +53,9 @@ bool TForm1::clashes(int& a)
         const Tability& B = inplay[j];
         if (B.name.empty())
             continue;
-        const double cx = A.x + A.spritewidth / 2;
-        const double cy = A.y + A.spriteheight / 2;
-        if (!(B.x < cx && cx < B.x + B.spritewidth && B.y < cy && cy < B.y + B.spriteheight))
+        if (!flight::meetsspell(box(A), box(B)))
             continue;
-        if (j == a || A.element == B.element || !(A.range + 20 < A.maxrange))
+        if (j == a || A.element == B.element || !flight::pastspellgrace(A.range, A.maxrange))
             continue;
         const std::int32_t ra = roll(A);
         const std::int32_t rb = roll(B);
@@ -109,8 +114,7 @@ bool TForm1::treehits(int a)
         if (T.image.empty())
             continue;
         // The tree counts over the middle three fifths of its width.
-        if (T.x + T.width / 5 < A.x + A.spritewidth && A.x < T.x + 0.8 * T.width && A.y + A.spriteheight > T.y &&
-            T.y + T.height > A.y && A.range + 10 < A.maxrange) {
+        if (flight::meetstree(box(A), {T.x, T.y, T.width, T.height}) && flight::pasttreegrace(A.range, A.maxrange)) {
             makeexplosion(A);
             playwave("obstacle");
             T.hits -= roll(A);
@@ -128,8 +132,7 @@ bool TForm1::wizardhits(int a)
     for (int p = 1; p <= playercount; ++p) {
         const Tability& A = inplay[a];
         Tplayer& W = players[p];
-        if (A.x + A.spritewidth > W.x && W.x + wizardbox > A.x && A.y + A.spriteheight > W.y && W.y + wizardbox > A.y &&
-            p != A.owner && W.hp > 0) {
+        if (flight::meetswizard(box(A), W.x, W.y) && p != A.owner && W.hp > 0) {
             makeexplosion(A);
             playwave("obstacle");
             const std::int32_t d = roll(A);
@@ -216,13 +219,7 @@ void TForm1::GameTimerTimer()
             continue;
         int a = k;
         Tability& A = inplay[a];
-        if (A.kind == Ranged)
-            A.range -= 1;
-        A.x += A.dx;
-        A.y += A.dy;
-        if (A.x > arenasize || A.x < 0 || A.y > arenasize || A.y < 0)
-            A.range = 0;
-        if (A.range <= 0) {
+        if (!flight::move(A.x, A.y, A.range, A.dx, A.dy, A.kind == Ranged)) {
             removeability(a);
             continue;
         }

@@ -8,6 +8,9 @@
 #include <sstream>
 
 #include "game/computer/computer.h"
+#include "game/computer/tactics.h"
+#include "game/computer/view.h"
+#include "game/kinds.h"
 #include "game/tform1.h"
 #include "tests/monkey/monkey.h"
 #include "tests/testing.h"
@@ -203,6 +206,169 @@ TEST(ComputerSeat, IsTheWizardsDeadOrAliveAndTheComputerActsOnlyInIt)
     const int dead = f.currentplayer;
     s.click(Control::EndTurnBtn);
     EXPECT_EQ(f.currentplayer, dead) << "the person ended the computer's turn";
+}
+
+using input::Action;
+
+// A wizard of 30 health at a place, with the given spells.
+computer::View::Wizard wizard(const std::string& name, double x, double y, int walk, std::vector<Tability> spells)
+{
+    return {name, "wizard1", "Death1", x, y, 30, 30, walk, walk, std::move(spells)};
+}
+
+Tability bolt(double maxrange, int lo, int hi, int walkcost)
+{
+    Tability a;
+    a.level = 2;
+    a.name = "bolt";
+    a.kind = Ranged;
+    a.walkcost = walkcost;
+    a.maxrange = a.range = maxrange;
+    a.aim = 30;
+    a.spritewidth = a.spriteheight = 10;
+    a.mineffect = lo;
+    a.maxeffect = hi;
+    a.element = "fire";
+    return a;
+}
+
+// Hit and unable to strike back this turn, the computer does not stand and wait.
+TEST(Computer, HitItMovesRatherThanStandIdle)
+{
+    for (ComputerSkill skill : {ComputerSkill::Easy, ComputerSkill::Normal, ComputerSkill::Hard}) {
+        computer::View v;
+        v.me = 1;
+        v.playercount = 2;
+        v.strength = skill;
+        v.skill = computer::Skill::of(skill);
+        v.rows = 1;
+        // Its bolt costs more than its walk, the foe's reaches all over the arena: nowhere is
+        // better than here by much, but standing still is what a player sees as idle.
+        v.wizards = {wizard("Me", 365, 365, 2, {bolt(50, 3, 6, 3)}), wizard("Foe", 365, 565, 8, {bolt(150, 5, 9, 2)})};
+        Random dice;
+        const std::vector<Action> plan = computer::planturn(v, {0, true, true}, dice);
+        ASSERT_FALSE(plan.empty());
+        EXPECT_EQ(plan.back().verb, Action::Verb::press) << computerskillnames[static_cast<std::size_t>(skill)];
+    }
+}
+
+// What a player never sees changes nothing: two games that differ only in the trees'
+// hits, the random state and the strength a clash took from a block.
+TEST(Computer, HiddenFieldsChangeNothingItDoes)
+{
+    auto game = [](Session& s, bool hidden) {
+        testing::begin(s, 4242, 2);
+        testing::makewizard(s, "Person");
+        s.click(Control::NextPlayerBtn);
+        s.click(Control::ComputerBox);
+        for (int i = 0; i < 5000 && s.form().controls.PurchaseWindow.visible; ++i)
+            s.tick(1);
+        TForm1& f = s.form();
+        // A block of the person's between the two.
+        Tability block = f.catalog[pagesize * pageof(Block) + 4];
+        block.owner = 1;
+        block.x = f.players[2].x - 30;
+        block.y = (f.players[1].y + f.players[2].y) / 2;
+        block.range = block.maxrange;
+        f.inplay[++f.inplaycount] = block;
+        if (f.currentplayer == 1)
+            s.click(Control::EndTurnBtn);  // the person's turn
+        if (hidden) {
+            for (Tobstacle& t : f.obstacles)
+                t.hits += 11;
+            f.random.seed ^= 0x5eed;
+            f.inplay[f.inplaycount].mineffect = 0;
+            f.inplay[f.inplaycount].maxeffect = 1;
+        }
+    };
+    Session a, b;
+    game(a, false);
+    game(b, true);
+    ASSERT_EQ(a.form().currentplayer, 2);
+    ASSERT_TRUE(computer::atcontrols(a.form()));
+    EXPECT_EQ(computer::View::of(a.form()).hash(), computer::View::of(b.form()).hash());
+    computer::Memory ma(7), mb(7);
+    int presses = 0;
+    for (int period = 0; period < 3000 && presses < 3; ++period) {
+        const std::optional<Action> x = computer::next(a.form(), ma);
+        const std::optional<Action> y = computer::next(b.form(), mb);
+        ASSERT_EQ(x.has_value(), y.has_value()) << "period " << period;
+        if (!x)
+            continue;
+        ASSERT_EQ(x->verb, y->verb) << "period " << period;
+        ASSERT_EQ(x->control, y->control) << "period " << period;
+        ASSERT_EQ(x->row, y->row);
+        ASSERT_EQ(x->x, y->x);
+        ASSERT_EQ(x->y, y->y);
+        if (x->verb == Action::Verb::press)
+            ++presses;  // what follows a shot depends on its roll
+        a.apply(*x);
+        b.apply(*y);
+        if (x->verb == Action::Verb::press)
+            break;
+    }
+    EXPECT_GE(presses, 1) << "it acted on the arena";
+}
+
+// Its builds use every page of the shop: blocks and reflects are bought where they pay;
+// Easy, a beginner, buys none.
+TEST(Computer, BuildsWithBlocksAndReflectsAtNormalAndHard)
+{
+    int guarded = 0, easyguarded = 0, builds = 0;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        Session s;
+        testing::begin(s, seed, 2);
+        for (ComputerSkill skill : {ComputerSkill::Easy, ComputerSkill::Normal, ComputerSkill::Hard})
+            for (int points : {25, 60, 120}) {
+                computer::View v = computer::View::of(s.form());
+                v.strength = skill;
+                v.skill = computer::Skill::of(skill);
+                v.points = points;
+                const computer::Build build = computer::planbuild(v);
+                bool guard = false;
+                for (int e : build.spells)
+                    guard = guard || e / pagesize == pageof(Block) || e / pagesize == pageof(Reflect);
+                if (skill == ComputerSkill::Easy)
+                    easyguarded += guard;
+                else
+                    guarded += guard;
+                ++builds;
+            }
+    }
+    EXPECT_GT(guarded, 0) << "no build of " << builds << " bought a block or a reflect";
+    EXPECT_EQ(easyguarded, 0);
+}
+
+// A person can reach the "Computer" box: the visit's first step comes after 1.5 s,
+// the whole visit takes 3 s at the least, at every level.
+TEST(Computer, AVisitToTheEditorLastsThreeSecondsItsFirstStepAfterOneAndAHalf)
+{
+    Session s;
+    testing::begin(s, 31, 2);
+    testing::makewizard(s, "Named");
+    s.click(Control::ComputerBox);
+    // What the editor shows of the wizard.
+    auto look = [](const TForm1& f) {
+        const Tplayer& w = f.players[1];
+        return w.name + "/" + w.portrait + "/" + w.deathcry + "/" + std::to_string(w.maxhp) + "/" +
+               std::to_string(w.maxwalk) + "/" + std::to_string(f.controls.MagicType.page) + "/" +
+               std::to_string(f.controls.PurchaseList.selected);
+    };
+    const std::string before = look(s.form());
+    int first = 0;
+    while (look(s.form()) == before && first < 1000) {
+        s.tick(1);
+        ++first;
+    }
+    EXPECT_GE(first, computer::editorlook);
+    // Nothing left to do but "Next Player": it still waits out the visit.
+    Session t;
+    testing::begin(t, 31, 2);
+    testing::makewizard(t, "Spent");
+    t.set(Control::HealthPicker, "26");
+    t.click(Control::ComputerBox);
+    EXPECT_GE(buildperiods(t), computer::editorvisit);
+    EXPECT_EQ(t.form().currentplayer, 2);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 #include "game/computer/geometry.h"
 #include "game/computer/tactics.h"
-#include "game/tform1.h"
+#include "present/catalogues.h"
 
 namespace hexbrawl::computer {
 
@@ -32,28 +32,28 @@ std::string_view pick(const std::array<std::string_view, N>& words, Random& dice
 }
 
 // A name of its own invention, unlike the names the other wizards have.
-std::string invent(const TForm1& form, Random& dice)
+std::string invent(const View& view, Random& dice)
 {
     for (;;) {
         std::string name =
             std::string(pick(firsts, dice)) + std::string(pick(middles, dice)) + std::string(pick(lasts, dice));
         bool taken = false;
-        for (int p = 1; p <= Players::last; ++p)
-            taken = taken || form.players[p].name == name;
+        for (const View::Wizard& w : view.wizards)
+            taken = taken || w.name == name;
         if (!taken)
             return name;
     }
 }
 
 // A body from the list, one no other wizard wears when there is such.
-std::string body(const TForm1& form, Random& dice)
+std::string body(const View& view, Random& dice)
 {
-    const std::vector<std::string>& items = form.controls.PictureBox.items;
+    const std::vector<std::string>& items = view.bodies;
     std::vector<std::string> free;
     for (const std::string& item : items) {
         bool worn = false;
-        for (int p = 1; p <= form.playercount; ++p)
-            worn = worn || (p != form.currentplayer && form.players[p].portrait == item);
+        for (int p = 1; p <= view.playercount; ++p)
+            worn = worn || (p != view.me && view.wizard(p).portrait == item);
         if (!worn)
             free.push_back(item);
     }
@@ -94,14 +94,14 @@ double worth(const Wizardry& w, double foehp)
 
 // The entries of one page worth buying with the points: none that another beats
 // in price and in everything the `better` order counts.
-std::vector<int> candidates(const TForm1& form, int page, int points, bool (*better)(const Tability&, const Tability&))
+std::vector<int> candidates(const View& view, int page, int points, bool (*better)(const Tability&, const Tability&))
 {
     std::vector<int> out;
-    for (int level = 1; level <= std::min(100, points / 3); ++level) {
-        const int e = page * 100 + level - 1;
+    for (int level = 1; level <= std::min(pagesize, points / 3); ++level) {
+        const int e = page * pagesize + level - 1;
         bool beaten = false;
-        for (int other = page * 100; other < e && !beaten; ++other)
-            beaten = better(form.catalog[other], form.catalog[e]);
+        for (int other = page * pagesize; other < e && !beaten; ++other)
+            beaten = better(view.shop[static_cast<std::size_t>(other)], view.shop[static_cast<std::size_t>(e)]);
         if (!beaten)
             out.push_back(e);
     }
@@ -110,10 +110,10 @@ std::vector<int> candidates(const TForm1& form, int page, int points, bool (*bet
 
 }  // namespace
 
-Build planbuild(const TForm1& form)
+Build planbuild(const View& view)
 {
-    const Tplayer& w = form.players[form.currentplayer];
-    const int points = form.controls.PointGauge.value;
+    const View::Wizard& w = view.self();
+    const int points = view.points;
     Wizardry base{w.maxhp, w.maxwalk, 10, {}, nullptr};
     for (const Tability& a : w.spellbook) {
         if (a.name.empty())
@@ -128,25 +128,32 @@ Build planbuild(const TForm1& form)
     }
     // The strongest of the others, or what this one will be, whichever is more.
     double foehp = 0;
-    for (int p = 1; p <= form.playercount; ++p)
-        if (p != form.currentplayer)
-            foehp = std::max(foehp, double(form.players[p].maxhp));
+    for (int p = 1; p <= view.playercount; ++p)
+        if (p != view.me)
+            foehp = std::max(foehp, double(view.wizard(p).maxhp));
 
-    const std::vector<int> ranged = candidates(form, 0, points, [](const Tability& a, const Tability& b) {
+    const std::vector<int> ranged = candidates(view, pageof(Ranged), points, [](const Tability& a, const Tability& b) {
         return a.walkcost <= b.walkcost && a.maxrange >= b.maxrange && Roll::of(a).mean() >= Roll::of(b).mean();
     });
-    const std::vector<int> teleports = candidates(form, 3, points, [](const Tability& a, const Tability& b) {
-        return a.walkcost <= b.walkcost && a.aim >= b.aim;
-    });
-    const std::vector<int> blocks = candidates(form, 1, points, [](const Tability& a, const Tability& b) {
+    const std::vector<int> teleports =
+        candidates(view, pageof(Teleport), points,
+                   [](const Tability& a, const Tability& b) { return a.walkcost <= b.walkcost && a.aim >= b.aim; });
+    // Blocks and reflects alike stand in a foe's line of fire.
+    auto guards = [](const Tability& a, const Tability& b) {
         return a.walkcost <= b.walkcost && a.aim >= b.aim && Roll::of(a).mean() >= Roll::of(b).mean();
-    });
+    };
+    std::vector<int> blocks;
+    if (view.skill.buysguard) {
+        blocks = candidates(view, pageof(Block), points, guards);
+        const std::vector<int> reflects = candidates(view, pageof(Reflect), points, guards);
+        blocks.insert(blocks.end(), reflects.begin(), reflects.end());
+    }
 
     Build best;
     best.planned = true;
     best.walk = w.maxwalk;
     double bestworth = -1;
-    auto price = [&](int e) { return e < 0 ? 0 : 3 * form.catalog[e].level; };
+    auto price = [&](int e) { return e < 0 ? 0 : 3 * view.shop[e].level; };
     std::vector<int> rs{-1}, ts{-1}, bs{-1};
     rs.insert(rs.end(), ranged.begin(), ranged.end());
     ts.insert(ts.end(), teleports.begin(), teleports.end());
@@ -162,11 +169,11 @@ Build planbuild(const TForm1& form)
                     x.walk = walk;
                     x.hp = std::min(100, w.maxhp + points - spent - 2 * (walk - w.maxwalk));
                     if (r >= 0)
-                        x.ranged.push_back(&form.catalog[r]);
+                        x.ranged.push_back(&view.shop[r]);
                     if (t >= 0)
-                        x.hop = std::max(x.hop, form.catalog[t].aim / std::max(1, form.catalog[t].walkcost));
+                        x.hop = std::max(x.hop, view.shop[t].aim / std::max(1, view.shop[t].walkcost));
                     if (b >= 0)
-                        x.lasting = &form.catalog[b];
+                        x.lasting = &view.shop[b];
                     const double v = worth(x, std::max(foehp, double(x.hp)));
                     if (v > bestworth) {
                         bestworth = v;
@@ -181,32 +188,31 @@ Build planbuild(const TForm1& form)
     return best;
 }
 
-Action buildstep(const TForm1& form, Build& build, Random& dice)
+Action buildstep(const View& view, Build& build, Random& dice)
 {
-    const Controls& c = form.controls;
-    const Tplayer& w = form.players[form.currentplayer];
-    if (c.PlayerNameEd.enabled && w.name.empty())
-        return Action::set(Control::PlayerNameEd, invent(form, dice));
-    if (c.PictureBox.enabled && w.portrait.empty() && !c.PictureBox.items.empty())
-        return Action::set(Control::PictureBox, body(form, dice));
-    if (c.SndBox.enabled && (w.deathcry.empty() || !tryfindwave(w.deathcry)) && !c.SndBox.items.empty())
+    const View::Wizard& w = view.self();
+    if (view.nameopen && w.name.empty())
+        return Action::set(Control::PlayerNameEd, invent(view, dice));
+    if (view.bodyopen && w.portrait.empty() && !view.bodies.empty())
+        return Action::set(Control::PictureBox, body(view, dice));
+    if (view.cryopen && (w.deathcry.empty() || !tryfindwave(w.deathcry)) && !view.cries.empty())
         return Action::set(
             Control::SndBox,
-            c.SndBox.items[static_cast<std::size_t>(dice.randomint(static_cast<std::int32_t>(c.SndBox.items.size())))]);
+            view.cries[static_cast<std::size_t>(dice.randomint(static_cast<std::int32_t>(view.cries.size())))]);
     if (!build.planned)
-        build = planbuild(form);
-    const int points = c.PointGauge.value;
+        build = planbuild(view);
+    const int points = view.points;
     while (!build.spells.empty()) {
         const int e = build.spells.front();
-        const int page = e / 100;
-        const int row = e % 100;
+        const int page = e / pagesize;
+        const int row = e % pagesize;
         if (3 * (row + 1) > points) {
             build.spells.erase(build.spells.begin());
             continue;
         }
-        if (c.MagicType.page != page)
+        if (view.page != page)
             return Action::select(Control::MagicType, page);
-        if (c.PurchaseList.selected != row)
+        if (view.shoprow != row)
             return Action::select(Control::PurchaseList, row);
         build.spells.erase(build.spells.begin());
         return Action::click(Control::PurchaseBtn);

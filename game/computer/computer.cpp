@@ -19,33 +19,12 @@ std::uint32_t mix(std::uint32_t seed)
     return z ^ (z >> 16);
 }
 
-bool flying(const TForm1& form)
+bool flying(const View& view)
 {
-    for (const Tability& a : form.inplay)
-        if (!a.name.empty() && a.kind == Ranged)
+    for (const Tability& a : view.inplay)
+        if (a.kind == Ranged)
             return true;
     return false;
-}
-
-// What the arena looks like to the wizard in turn, as a number: a plan made for it
-// holds while it stays the same.
-std::uint64_t look(const TForm1& form)
-{
-    std::uint64_t h = 1469598103934665603ull;
-    auto mixin = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
-    for (int p = 1; p <= form.playercount; ++p) {
-        const Tplayer& w = form.players[p];
-        mixin(static_cast<std::uint64_t>(truncate(w.x * 16)));
-        mixin(static_cast<std::uint64_t>(truncate(w.y * 16)));
-        mixin(static_cast<std::uint64_t>(w.hp));
-        mixin(static_cast<std::uint64_t>(w.walk));
-    }
-    mixin(static_cast<std::uint64_t>(form.currentplayer));
-    mixin(static_cast<std::uint64_t>(form.inplaycount));
-    mixin(static_cast<std::uint64_t>(form.treecount));
-    for (int t = 1; t <= form.treecount && Obstacles::contains(t); ++t)
-        mixin(static_cast<std::uint64_t>(form.obstacles[t].hits));
-    return h;
 }
 
 }  // namespace
@@ -69,15 +48,22 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
         return std::nullopt;
     }
     const bool match = !form.controls.PurchaseWindow.visible;
-    Memory::Seat seat{form.gamelevel, form.currentplayer, match, true, memory.seat.steps};
+    const std::int32_t walk = form.players[form.currentplayer].walk;
+    Memory::Seat seat{form.gamelevel,    form.currentplayer,      match, true,
+                      memory.seat.steps, memory.seat.periods + 1, walk};
     Memory::Seat& was = memory.seat;
-    if (!was.busy || was.level != seat.level || was.wizard != seat.wizard || was.match != seat.match) {
+    // Another wizard's turn may come and go between two periods: a turn of the same
+    // wizard is new when its walk came back.
+    if (!was.busy || was.level != seat.level || was.wizard != seat.wizard || was.match != seat.match ||
+        (match && walk > was.walk)) {
         seat.steps = 0;
+        seat.periods = 0;
         // A new visit or a new turn, or the same one taken up again: plan afresh,
-        // after a look at the screen.
+        // after a look at the screen; in the editor a long look, so that a person
+        // can reach the "Computer" box before anything is changed.
         memory.build = {};
         memory.plan.clear();
-        memory.wait = fastest + memory.dice.randomint(slowest - fastest + 1);
+        memory.wait = match ? fastest + memory.dice.randomint(slowest - fastest + 1) : editorlook;
         if (match) {
             std::int64_t health = 0;
             for (int p = 1; p <= form.playercount; ++p)
@@ -85,6 +71,10 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
             const auto w = static_cast<std::size_t>(form.currentplayer);
             memory.stalled[w] = health == memory.health[w] ? memory.stalled[w] + 1 : 0;
             memory.health[w] = health;
+            const std::int32_t hp = form.players[form.currentplayer].hp;
+            memory.hit = memory.own[w].level == form.gamelevel && hp < memory.own[w].hp;
+            memory.own[w] = {form.gamelevel, hp};
+            memory.guard = std::nullopt;
         }
     }
     was = seat;
@@ -92,26 +82,44 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory)
         --memory.wait;
         return std::nullopt;
     }
+    const View view = View::of(form);
     // Nothing is done while a projectile flies: its end changes everything.
-    if (match && flying(form)) {
+    if (match && flying(view)) {
         memory.wait = 4;
         return std::nullopt;
     }
+    if (!match) {
+        input::Action step = buildstep(view, memory.build, memory.dice);
+        // The visit lasts long enough for a person to take the wizard back.
+        if (step.control == Control::NextPlayerBtn && was.periods < editorvisit) {
+            memory.wait = editorvisit - was.periods;
+            return std::nullopt;
+        }
+        memory.wait = fastest + memory.dice.randomint(slowest - fastest + 1);
+        ++was.steps;
+        return step;
+    }
     memory.wait = fastest + memory.dice.randomint(slowest - fastest + 1);
     ++was.steps;
-    if (!match)
-        return buildstep(form, memory.build, memory.dice);
     // A turn that goes nowhere (a step refused again and again) ends all the same.
-    if (was.steps > 60)
+    if (was.steps > 60) {
+        was.busy = false;
         return input::Action::click(Control::EndTurnBtn);
+    }
 
-    const std::uint64_t now = look(form);
+    const auto w = static_cast<std::size_t>(form.currentplayer);
+    memory.own[w] = {form.gamelevel, view.self().hp};
+    if (!memory.guard)
+        memory.guard = memory.dice.randomreal() < view.skill.defend;
+    const std::uint64_t now = view.hash();
     if (memory.plan.empty() || memory.planfor != now) {
-        memory.plan = planturn(form, memory.stalled[static_cast<std::size_t>(form.currentplayer)]);
+        memory.plan = planturn(view, {memory.stalled[w], memory.hit, *memory.guard}, memory.dice);
         memory.planfor = now;
     }
     const input::Action step = memory.plan.front();
     memory.plan.erase(memory.plan.begin());
+    if (step.control == Control::EndTurnBtn)
+        was.busy = false;  // whatever comes next is another turn
     return step;
 }
 

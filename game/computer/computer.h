@@ -35,11 +35,21 @@ struct Memory {
         bool match = false;
         bool busy = false;  // the computer acted in the last period it was at the controls
         int steps = 0;  // steps taken in this visit or turn
+        int periods = 0;  // periods at the controls in this visit or turn
+        std::int32_t walk = 0;  // the walk it had when last seen
     } seat;
     Build build;
     // Per wizard: its turns in a row without any wizard hurt, which makes it bolder.
     std::array<int, 13> stalled{};
     std::array<std::int64_t, 13> health{};
+    // Per wizard: its health when it last was at the controls, to tell that it was hit since.
+    struct Own {
+        int level = -1;
+        std::int32_t hp = 0;
+    };
+    std::array<Own, 13> own{};
+    bool hit = false;  // the wizard in turn was hit since its last turn
+    std::optional<bool> guard;  // whether it thinks of guarding in this turn
     // The turn plan in progress and the look of the arena it was made for.
     std::vector<input::Action> plan;
     std::uint64_t planfor = 0;
@@ -56,5 +66,8 @@ std::optional<input::Action> next(const TForm1& form, Memory& memory);
 // The periods between two steps.
 inline constexpr int fastest = 12;
 inline constexpr int slowest = 20;
+// A visit to the Stats Editor: the periods before its first step, and at the least in all.
+inline constexpr int editorlook = 60;
+inline constexpr int editorvisit = 120;
 
 }  // namespace hexbrawl::computer

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "game/catalog.h"
+#include "game/computer/view.h"
+#include "game/flight.h"
 #include "game/tform1.h"
 
 namespace hexbrawl::computer {
@@ -52,8 +54,8 @@ Press aimpress(Point from, Point to, double reach)
     // the reach (the farther out, the finer the directions).
     const double ux = len < 1e-9 ? 1 : (to.x - from.x) / len;
     const double uy = len < 1e-9 ? 0 : (to.y - from.y) / len;
-    Press best{static_cast<int>(std::lround(std::clamp(from.x, 0.0, 749.0))),
-               static_cast<int>(std::lround(std::clamp(from.y, 0.0, 749.0)))};
+    Press best{static_cast<int>(std::lround(std::clamp(from.x, 0.0, edge))),
+               static_cast<int>(std::lround(std::clamp(from.y, 0.0, edge)))};
     double bestcos = -2;
     const double outer = std::min(reach, std::max(len, 1.0));
     for (double r = outer; r >= std::max(1.0, outer - 2); r -= 1) {
@@ -78,19 +80,19 @@ Press aimpress(Point from, Point to, double reach)
     return best;
 }
 
-int stepcost(Point from, int x, int y) { return truncate(distance(from, {double(x), double(y)}) / 10) + 1; }
+int stepcost(Point from, int x, int y) { return truncate(distance(from, {double(x), double(y)}) / stride) + 1; }
 
 Press walkpress(Point from, Point to, int walk)
 {
     // Every started 10 pixels cost a point: a step just short of a multiple of 10
     // goes farthest for its price.
     const double d = distance(from, to);
-    const double most = walk * 10.0 - 0.6;
+    const double most = walk * stride - 0.6;
     const Point p = d <= most ? to : towards(from, to, most);
-    Press press{static_cast<int>(std::lround(std::clamp(p.x, 0.0, 749.0))),
-                static_cast<int>(std::lround(std::clamp(p.y, 0.0, 749.0)))};
+    Press press{static_cast<int>(std::lround(std::clamp(p.x, 0.0, edge))),
+                static_cast<int>(std::lround(std::clamp(p.y, 0.0, edge)))};
     // Rounding may carry the press past the reach: back it off a pixel at a time.
-    while (walk * 10.0 < distance(from, {double(press.x), double(press.y)})) {
+    while (walk * stride < distance(from, {double(press.x), double(press.y)})) {
         press.x += press.x > from.x ? -1 : press.x < from.x ? 1 : 0;
         press.y += press.y > from.y ? -1 : press.y < from.y ? 1 : 0;
     }
@@ -133,16 +135,28 @@ int elementindex(const std::string& element)
     return -1;
 }
 
-Board Board::of(const TForm1& form)
+namespace {
+// What a player knows of trees from the rules: a full-grown one stands some 5 to 9
+// hits and is about 50 pixels wide, a sapling 2 to 4 hits.
+constexpr std::int32_t grownhits = 7;
+constexpr std::int32_t saplinghits = 3;
+constexpr double grownwidth = 25;  // wider than this: taken for full-grown
+}  // namespace
+
+Board Board::of(const View& view)
 {
     Board b;
-    for (int p = 1; p <= form.playercount; ++p)
-        b.wizards.push_back({form.players[p].x, form.players[p].y, form.players[p].hp});
-    for (const Tobstacle& t : form.obstacles)
-        if (!t.image.empty())
-            b.trees.push_back({t.x, t.y, t.width, t.height, t.hits});
-    for (const Tability& a : form.inplay)
-        if (!a.name.empty() && (a.kind == Block || a.kind == Reflect))
+    for (const View::Wizard& w : view.wizards)
+        b.wizards.push_back({w.x, w.y, w.hp});
+    // A tree's hits are never shown: a full-grown one is taken to have the mean a
+    // new tree gets, a sapling the mean of a sapling's.
+    for (const View::Tree& t : view.trees)
+        b.trees.push_back({t.x, t.y, t.width, t.height, t.width >= grownwidth ? grownhits : saplinghits});
+    for (const Tability& a : view.inplay)
+        // One put down with its corner off the arena, or with no fading chance, is
+        // gone at the next tick.
+        if ((a.kind == Block || a.kind == Reflect) && a.range > 0 && a.x >= 0 && a.y >= 0 && a.x <= arenasize &&
+            a.y <= arenasize)
             b.standing.push_back({a.x, a.y, a.spritewidth, a.spriteheight, a.kind, a.owner, a.mineffect, a.maxeffect,
                                   elementindex(a.element)});
     return b;
@@ -151,15 +165,11 @@ Board Board::of(const TForm1& form)
 Flight fly(const Board& board, const Tability& spell, int owner, double boxx, double boxy, Press press, int skip)
 {
     // The cast and the ticks as the game does them, expression for expression.
-    const double px = press.x;
-    const double py = press.y;
-    double x = boxx + 10;
-    double y = boxy + 10;
-    const double angle = std::atan2(y - py, x - px);
-    const double dx = -std::cos(angle) * 8;
-    const double dy = -std::sin(angle) * 8;
-    if (x == px)
-        x = x + 0.0001;
+    const flight::Launch l = flight::launch(boxx, boxy, press.x, press.y);
+    double x = l.x;
+    double y = l.y;
+    const double dx = l.dx;
+    const double dy = l.dy;
     double range = spell.maxrange;
     const double maxrange = spell.maxrange;
     const int element = elementindex(spell.element);
@@ -168,11 +178,11 @@ Flight fly(const Board& board, const Tability& spell, int owner, double boxx, do
 
     // Only what lies near the whole path can be met: a box about the line the
     // projectile may fly, wide enough for its own box and the bigger of the others.
-    const double far = std::max(0.0, maxrange) * 8 + 8;
-    const double left = std::min(x, x + dx / 8 * far) - 30 - w;
-    const double right = std::max(x, x + dx / 8 * far) + 30 + w;
-    const double top = std::min(y, y + dy / 8 * far) - 30 - h;
-    const double bottom = std::max(y, y + dy / 8 * far) + 30 + h;
+    const double far = (std::max(0.0, maxrange) + 1) * speed;
+    const double left = std::min(x, x + dx / speed * far) - 30 - w;
+    const double right = std::max(x, x + dx / speed * far) + 30 + w;
+    const double top = std::min(y, y + dy / speed * far) - 30 - h;
+    const double bottom = std::max(y, y + dy / speed * far) + 30 + h;
     auto near = [&](double bx, double by, double bw, double bh) {
         return bx < right && bx + bw > left && by < bottom && by + bh > top;
     };
@@ -193,37 +203,34 @@ Flight fly(const Board& board, const Tability& spell, int owner, double boxx, do
     std::size_t nwizards = 0;
     for (std::size_t p = 0; p < board.wizards.size() && nwizards < wizards.size(); ++p) {
         const Board::Wizard& W = board.wizards[p];
-        if (static_cast<int>(p) + 1 != owner && W.hp > 0 && near(W.x, W.y, 20, 20))
+        if (static_cast<int>(p) + 1 != owner && W.hp > 0 && near(W.x, W.y, wizardsize, wizardsize))
             wizards[nwizards++] = static_cast<std::uint8_t>(p);
     }
     Flight f;
     for (int tick = 1;; ++tick) {
-        range -= 1;
-        x += dx;
-        y += dy;
+        const bool on = flight::move(x, y, range, dx, dy, true);
         f.ticks = tick;
         f.x = x;
         f.y = y;
-        if (x > 750 || x < 0 || y > 750 || y < 0 || range <= 0) {
+        if (!on) {
             f.end = Flight::End::expired;
             return f;
         }
-        if (range + 20 < maxrange) {
-            const double cx = x + w / 2;
-            const double cy = y + h / 2;
+        const flight::Box me{x, y, w, h};
+        if (flight::pastspellgrace(range, maxrange)) {
             for (std::size_t i = 0; i < nstanding; ++i) {
                 const Board::Standing& b = board.standing[standing[i]];
-                if (b.x < cx && cx < b.x + b.width && b.y < cy && cy < b.y + b.height) {
+                if (flight::meetsspell(me, {b.x, b.y, b.width, b.height})) {
                     f.end = Flight::End::standing;
                     f.index = standing[i];
                     return f;
                 }
             }
         }
-        if (range + 10 < maxrange)
+        if (flight::pasttreegrace(range, maxrange))
             for (std::size_t i = 0; i < ntrees; ++i) {
                 const Board::Tree& T = board.trees[trees[i]];
-                if (T.x + T.width / 5 < x + w && x < T.x + 0.8 * T.width && y + h > T.y && T.y + T.height > y) {
+                if (flight::meetstree(me, {T.x, T.y, T.width, T.height})) {
                     f.end = Flight::End::tree;
                     f.index = trees[i];
                     return f;
@@ -232,7 +239,7 @@ Flight fly(const Board& board, const Tability& spell, int owner, double boxx, do
         // In the order of the wizards, as the game tests them.
         for (std::size_t i = 0; i < nwizards; ++i) {
             const Board::Wizard& W = board.wizards[wizards[i]];
-            if (x + w > W.x && W.x + 20 > x && y + h > W.y && W.y + 20 > y) {
+            if (flight::meetswizard(me, W.x, W.y)) {
                 f.end = Flight::End::wizard;
                 f.index = wizards[i] + 1;
                 return f;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/kinds.h"
 #include "game/state.h"
 
 namespace hexbrawl {
@@ -16,16 +17,16 @@ class TForm1;
 
 namespace hexbrawl::computer {
 
+struct View;
+
 struct Point {
     double x = 0, y = 0;
 };
 
-inline constexpr double arenasize = 750;
-inline constexpr double wizardsize = 20;
-inline constexpr double speed = 8;  // pixels a projectile flies in a tick
-// The ticks of flight in which a projectile passes through other spells and trees.
-inline constexpr double spellgrace = 20;
-inline constexpr double treegrace = 10;
+inline constexpr double wizardsize = wizardbox;
+inline constexpr double speed = projectilespeed;
+inline constexpr double stride = walkstride;
+inline constexpr double edge = arenasize - 1;  // the last pixel a press may land on
 
 // The centre of a wizard's box.
 inline Point centre(const Tplayer& w) { return {w.x + wizardsize / 2, w.y + wizardsize / 2}; }
@@ -35,7 +36,7 @@ Point towards(Point from, Point to, double d);
 // The living wizard nearest to wizard `me` other than itself; 0 when none is left.
 int nearestfoe(const TForm1& form, int me);
 // Whether a press at (x, y) lands on the arena.
-inline bool onarena(int x, int y) { return x >= 0 && y >= 0 && x < 750 && y < 750; }
+inline bool onarena(int x, int y) { return x >= 0 && y >= 0 && x < arenasize && y < arenasize; }
 
 // The pixel to press, within `reach` of `from` and on the arena, whose direction
 // from `from` comes nearest the direction towards `to`; the pixel nearest `to`
@@ -85,7 +86,7 @@ struct Board {
     std::vector<Tree> trees;
     std::vector<Standing> standing;
 
-    static Board of(const TForm1& form);
+    static Board of(const View& view);
     Wizard& wizard(int p) { return wizards[static_cast<std::size_t>(p - 1)]; }
     const Wizard& wizard(int p) const { return wizards[static_cast<std::size_t>(p - 1)]; }
 };

@@ -8,10 +8,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "game/computer/geometry.h"
-#include "game/tform1.h"
 
 namespace hexbrawl::computer {
 
@@ -68,8 +69,6 @@ struct Plan {
     std::vector<Cast> after;  // spells put down at the end
 };
 
-constexpr int directions = 10;
-
 // What a volley of `s` deals after closing in from `d` pixels away, with `walk`
 // points and `hop` pixels covered per point: the shots the rest of the walk pays for.
 double strike(const Tability& s, double d, int walk, double hop)
@@ -98,24 +97,26 @@ void keepbest(std::vector<T>& items, AsGood asgood)
     items = std::move(kept);
 }
 constexpr double twopi = 6.283185307179586;
+constexpr double rimwidth = 40;  // pixels from the rim in which standing costs something
 
 class Planner {
 public:
-    Planner(const TForm1& form, int stall)
-        : f_(form), me_(form.currentplayer), w_(form.players[form.currentplayer]), board_(Board::of(form))
+    Planner(const View& view, const Turn& turn, Random& dice)
+        : f_(view), skill_(view.skill), turn_(turn), dice_(dice), me_(view.me), w_(view.self()), board_(Board::of(view))
     {
+        const int stall = turn.stall;
         // Bolder the longer nothing happens, so that no round stands still.
-        caution_ = std::max(0.0, 1.0 - 0.1 * stall);
-        eagerness_ = std::min(3.0, 0.45 + 0.15 * stall);
-        const bool full = form.inplaycount >= Inplay::last;
-        for (int row = 0; row < static_cast<int>(form.controls.SpellPicker.items.size()); ++row) {
-            const Tability& a = w_.spellbook[row];
+        caution_ = skill_.caution * std::max(0.0, 1.0 - 0.1 * stall);
+        eagerness_ = std::min(3.0, skill_.eagerness + 0.15 * stall);
+        const bool full = view.full;
+        for (int row = 0; row < view.rows && row < static_cast<int>(w_.spellbook.size()); ++row) {
+            const Tability& a = w_.spellbook[static_cast<std::size_t>(row)];
             if (a.name.empty() || full)
                 continue;
             const Spell s{row, &a, Roll::of(a)};
             switch (a.kind) {
             case Ranged:
-                if (!form.firstturn)
+                if (!view.firstturn)
                     ranged_.push_back(s);
                 break;
             case Block:
@@ -127,10 +128,12 @@ public:
         dropweaker();
         for (const Spell& t : teleports_)
             hop_ = std::max(hop_, t.a->aim / std::max(1, t.a->walkcost));
-        for (const Spell& s : ranged_)
+        for (const Spell& s : ranged_) {
             reachpx_ = std::max(reachpx_, s.a->maxrange * speed - 24 + (w_.maxwalk - s.a->walkcost) * hop_);
-        for (int p = 1; p <= form.playercount; ++p) {
-            const Tplayer& w = form.players[p];
+            shotpx_ = std::max(shotpx_, s.a->maxrange * speed - 24);
+        }
+        for (int p = 1; p <= view.playercount; ++p) {
+            const View::Wizard& w = view.wizard(p);
             if (p == me_ || w.hp <= 0)
                 continue;
             Foe foe{p, double(w.hp), centre(w), w.maxwalk, 10, {}};
@@ -158,15 +161,68 @@ public:
         if (plan.hasfirst)
             return moveto(plan.first);
         if (!plan.volley.casts.empty())
-            return cast(plan.volley.casts.front());
+            return cast(rough(plan.volley.casts.front()));
         if (plan.haslast)
             return moveto(plan.last);
         if (!plan.after.empty())
             return cast(plan.after.front());
+        // Hit since its last turn, it does not stand and wait for the next blow: it
+        // goes where it fares best, even if that is hardly better than here.
+        if (turn_.hit)
+            if (const std::optional<Move> m = refuge())
+                return moveto(*m);
         return {Action::click(Control::EndTurnBtn)};
     }
 
 private:
+    // The place it fares best at with all its walk, other than where it stands.
+    std::optional<Move> refuge() const
+    {
+        const Point here = centre(w_);
+        const std::vector<double> none(static_cast<std::size_t>(f_.playercount) + 1, 0);
+        std::optional<Move> best;
+        double value = 0;
+        for (const Move& m : moves(here, w_.walk, std::max(8, skill_.rays), false)) {
+            if (distance(m.at, here) < 1)
+                continue;
+            Board b = board_;
+            b.wizard(me_).x = m.at.x - wizardsize / 2;
+            b.wizard(me_).y = m.at.y - wizardsize / 2;
+            const double e = ending(b, m.at, none, true) - 0.01 * m.cost;
+            if (!best || e > value) {
+                best = m;
+                value = e;
+            }
+        }
+        return best;
+    }
+
+    // A shot as a beginner aims it: the press off by up to the skill's error, but
+    // never so far off that it flies into a spell of its own.
+    Cast rough(Cast c) const
+    {
+        if (skill_.aimerror <= 0)
+            return c;
+        const Spell* s = nullptr;
+        for (const Spell& r : ranged_)
+            if (r.row == c.row)
+                s = &r;
+        if (!s)
+            return c;
+        const Point here = centre(w_);
+        const double angle = dice_.randomreal() * twopi;
+        const double r = dice_.randomreal() * skill_.aimerror;
+        const Press p{static_cast<int>(std::lround(c.press.x + std::cos(angle) * r)),
+                      static_cast<int>(std::lround(c.press.y + std::sin(angle) * r))};
+        if (!onarena(p.x, p.y) || s->a->aim < distance(here, {double(p.x), double(p.y)}))
+            return c;
+        const Flight fl = fly(board_, *s->a, me_, w_.x, w_.y, p);
+        if (fl.end == Flight::End::standing && board_.standing[static_cast<std::size_t>(fl.index)].owner == me_)
+            return c;
+        c.press = p;
+        return c;
+    }
+
     // Of two spells of a kind where one is no better in anything, the other is enough.
     void dropweaker()
     {
@@ -199,11 +255,11 @@ private:
     std::vector<Action> cast(const Cast& c) const
     {
         std::vector<Action> out;
-        const ListBox& list = f_.controls.SpellPicker;
-        if (f_.mode == Mode::aiming && list.selected != c.row)
+        const int selected = f_.selected;
+        if (f_.mode == Mode::aiming && selected != c.row)
             out.push_back(Action::click(Control::AbilityBtn));  // Cancel first
-        if (f_.mode != Mode::aiming || list.selected != c.row) {
-            if (list.selected != c.row)
+        if (f_.mode != Mode::aiming || selected != c.row) {
+            if (selected != c.row)
                 out.push_back(Action::select(Control::SpellPicker, c.row));
             out.push_back(Action::click(Control::AbilityBtn));
         }
@@ -251,7 +307,7 @@ private:
         if (!targeted)
             return out;
         // The spots from which each spell would just reach each of the nearest foes.
-        for (const Foe* f : nearest(from, 3))
+        for (const Foe* f : nearest(from, static_cast<std::size_t>(skill_.targets)))
             for (const Spell& s : ranged_) {
                 const Foe& foe = *f;
                 const double d = distance(from, foe.at);
@@ -351,7 +407,7 @@ private:
         best.dealt.assign(static_cast<std::size_t>(f_.playercount) + 1, 0);
         best.killed = best.dealt;
         // The nearest few foes, with the spells that deal most for the walk.
-        const std::vector<const Foe*> near = nearest(at, 3);
+        const std::vector<const Foe*> near = nearest(at, static_cast<std::size_t>(skill_.targets));
         std::vector<const Spell*> spells;
         for (const Spell& s : ranged_)
             if (s.a->walkcost <= walk)
@@ -541,8 +597,18 @@ private:
             if (killed[static_cast<std::size_t>(foe.id)] < 0.9)
                 gap = gap < 0 ? std::max(0.0, distance(at, foe.at) - reachpx_)
                               : std::min(gap, std::max(0.0, distance(at, foe.at) - reachpx_));
+        // After turns with nobody hurt, it wants the nearest foe within a plain shot.
+        double near = -1;
+        for (const Foe& foe : foes_)
+            if (killed[static_cast<std::size_t>(foe.id)] < 0.9)
+                near = near < 0 ? distance(at, foe.at) : std::min(near, distance(at, foe.at));
+        const double pull = turn_.stall > 2 ? 0.01 * turn_.stall * std::clamp(near - shotpx_, 0.0, 1000.0) : 0;
+        // The rim is a corner to be driven into, not a plan: worth it only when clearly best.
+        const double rim = std::min({at.x, at.y, arenasize - at.x, arenasize - at.y});
         return -caution_ * danger(board, at, killed, hp, precise) + eagerness_ * chances(at, killed) -
-               eagerness_ * 0.02 * std::clamp(gap, 0.0, 1000.0) - 0.002 * distance(at, {375, 375});
+               eagerness_ * 0.02 * std::clamp(gap, 0.0, 1000.0) -
+               skill_.towardcentre * distance(at, {arenasize / 2.0, arenasize / 2.0}) -
+               skill_.shunrim * std::max(0.0, 1 - rim / rimwidth) - pull;
     }
 
     // With `walk` points left at `at`: where to withdraw to, and what to put down.
@@ -553,7 +619,7 @@ private:
         Move chosen{};
         bool moved = false;
         if (walk > 0)
-            for (const Move& m : moves(at, walk, 8, false)) {
+            for (const Move& m : moves(at, walk, skill_.withdrawrays, false)) {
                 const double e = ending(board, m.at, killed, false);
                 if (e > best + 0.5) {
                     const double precise = ending(board, m.at, killed, true);
@@ -580,9 +646,11 @@ private:
         }
         double value = best;
         for (const Spell& s : lasting_) {
-            if (!worst || s.a->walkcost > left)
+            if (!worst || s.a->walkcost > left || !turn_.guard)
                 continue;
             const Press p = aimpress(end, towards(end, worst->at, std::min(s.a->aim, 30.0)), s.a->aim);
+            if (p.x < s.a->spritewidth / 2 || p.y < s.a->spriteheight / 2 || s.a->maxrange <= 0)
+                continue;  // its corner off the arena, or no fading chance: gone at the next tick
             Board b = board;
             b.standing.push_back({p.x - s.a->spritewidth / 2, p.y - s.a->spriteheight / 2, s.a->spritewidth,
                                   s.a->spriteheight, s.a->kind, me_, s.a->mineffect, s.a->maxeffect,
@@ -599,7 +667,7 @@ private:
     Plan best() const
     {
         const Point here = centre(w_);
-        std::vector<Move> starts = moves(here, w_.walk, directions, true);
+        std::vector<Move> starts = moves(here, w_.walk, skill_.rays, true);
         starts.insert(starts.begin(), Move{{}, -1, 0, here});
         // A rough worth of every start, then the full plan for the best few.
         struct Rough {
@@ -620,7 +688,7 @@ private:
             return a.value > b.value || (a.value == b.value && a.index < b.index);
         });
         Plan best;
-        for (std::size_t n = 0; n < rough.size() && n < 6; ++n) {
+        for (std::size_t n = 0; n < rough.size() && n < static_cast<std::size_t>(skill_.plans); ++n) {
             const Move& m = starts[rough[n].index];
             Plan plan;
             plan.hasfirst = rough[n].index != 0;
@@ -639,19 +707,27 @@ private:
         return best;
     }
 
-    const TForm1& f_;
+    const View& f_;
+    Skill skill_;
+    Turn turn_;
+    Random& dice_;
     int me_;
-    const Tplayer& w_;
+    const View::Wizard& w_;
     Board board_;
     std::vector<Spell> ranged_, lasting_, teleports_;
     std::vector<Foe> foes_;
     double caution_ = 1, eagerness_ = 0.5;
-    double reachpx_ = 0;  // how far off a foe may stand and still be shot next turn
+    double reachpx_ = 0;
+    double shotpx_ =
+        0;  // how far its farthest plain shot flies  // how far off a foe may stand and still be shot next turn
     double hop_ = 10;  // pixels this wizard covers per walk point at best
 };
 
 }  // namespace
 
-std::vector<input::Action> planturn(const TForm1& form, int stall) { return Planner(form, stall).next(); }
+std::vector<input::Action> planturn(const View& view, const Turn& turn, Random& dice)
+{
+    return Planner(view, turn, dice).next();
+}
 
 }  // namespace hexbrawl::computer
