@@ -21,6 +21,7 @@
 #include "ui/binding.h"
 #include "ui/fonts.h"
 #include "ui/howtoplay.h"
+#include "ui/overlay.h"
 #include "ui/pictures.h"
 #include "ui/widgets/arenaview.h"
 #include "ui/widgets/bevelbuttons.h"
@@ -93,6 +94,8 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     arena_ = new ArenaView(this, SoftSurface::width, SoftSurface::height);
     arena_->setObjectName("Draw");
     arena_->setGeometry(QRect(arenaplace, QSize(SoftSurface::width, SoftSurface::height)));
+    overlay_ = std::make_unique<Overlay>(arena_);
+    arena_->setoverlay(overlay_.get());
     title_ = makepicture(this, QRect(arenaplace, QSize(titleimage.width, titleimage.height)));
     title_->setObjectName("TitleImage");
     title_->setimage(toqimage(titleimage));
@@ -145,6 +148,7 @@ void MainWindow::dispatch(Action&& action)
         sync();
         dialogs_->showmessage(MessageKind::error, error.what());
     }
+    overlay_->follow(*form_);
     sync();
 }
 
@@ -228,7 +232,9 @@ void MainWindow::buildhud()
     EndTurnBtn_->setColor(QColor(52, 105, 165));
     EndTurnBtn_->setRaiseColor(QColor(138, 162, 215));
     EndTurnBtn_->setToolTip(QStringLiteral("End your turn (E)"));
-    lvllbl_->setToolTip(QStringLiteral("F1: how to play. M: every sound off and on"));
+    lvllbl_->setToolTip(
+        QStringLiteral("F1: how to play. M: every sound off and on. H: names, hits and trails on the arena off and on. "
+                       "Tab held: the table of the round"));
 
     lvllbl_->setObjectName("lvllbl");
     namelbl_->setObjectName("namelbl");

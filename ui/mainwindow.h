@@ -42,6 +42,7 @@ class ArenaView;
 class BarGauge;
 class CheckBox;
 class MuteMark;
+class Overlay;
 class PageTabs;
 class PictureView;
 class PickList;
@@ -82,6 +83,7 @@ public:
     // The widget a player acts on for the control.
     QWidget* control(Control control) const;
     ArenaView* arena() const { return arena_; }
+    Overlay& overlay() const { return *overlay_; }
     const SoftSurface& surface() const { return *surface_; }
     ToolWindow* editor() const { return editor_; }
     PictureView* title() const { return title_; }
@@ -130,6 +132,7 @@ private:
 
     // Main window
     ArenaView* arena_ = nullptr;
+    std::unique_ptr<Overlay> overlay_;  // drawn on the arena, beside the rules
     PictureView* title_ = nullptr;
     ToolWindow* editor_ = nullptr;
 
