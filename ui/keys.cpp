@@ -46,9 +46,9 @@ void MainWindow::connectkeys()
     key(Qt::Key_F1, [this] {
         if (!howtoplay_)
             howtoplay_ = makehowtoplay(this);
+        placehowtoplay(howtoplay_, this);
         howtoplay_->show();
         howtoplay_->raise();
-        howtoplay_->activateWindow();
     });
 
     // Enter in the name box moves on to the next box, as Tab does.

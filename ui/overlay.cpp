@@ -171,7 +171,27 @@ void Overlay::follow(TForm1& form)
     });
     std::erase_if(lines_, [this](const Line& l) { return now_ - l.born >= static_cast<std::uint64_t>(lineframes); });
 
+    // At rest (nothing rising, fading or flying, nobody moved) the picture stays.
+    std::vector<double> print;
+    if (floaters_.empty() && lines_.empty()) {
+        print = {double(shown_), double(running_), double(table_), double(form.currentplayer),
+                 double(form.playercount)};
+        for (int p = 1; p <= form.playercount; ++p) {
+            const Tplayer& w = form.players[p];
+            print.insert(print.end(), {w.x, w.y, double(w.hp), double(w.maxhp), double(w.kills)});
+        }
+        for (const Tability& a : form.inplay)
+            if (!a.name.empty())
+                print.insert(print.end(), {a.x, a.y, double(a.kind), a.range > 0 ? 1.0 : 0.0});
+        if (print == print_)
+            return;
+    }
+    print_ = std::move(print);
+
     pieces_.clear();
+    floaterboxes_.clear();
+    lineboxes_.clear();
+    tablebox_ = QRect();
     tags_.clear();
     trails_.clear();
     outlines_.clear();
@@ -223,7 +243,7 @@ void Overlay::layout(const TForm1& form)
         }
         const bool inturn = p == form.currentplayer;
         tags_.push_back({box, shown, w.hp, w.maxhp, inturn});
-        piece(box.adjusted(-2, -2, 2, 2), QStringLiteral("tag%1:%2,%3:%4:%5:%6")
+        piece(box.adjusted(-9, -2, 2, 2), QStringLiteral("tag%1:%2,%3:%4:%5:%6")
                                               .arg(p)
                                               .arg(w.hp)
                                               .arg(w.maxhp)
@@ -244,8 +264,8 @@ void Overlay::layout(const TForm1& form)
             if (ticks < 0.5)
                 continue;
             const QPointF tail = head - QPointF(a.dx, a.dy) * ticks;
-            trails_.push_back({head, tail, colour});
             const QRect box = QRectF(head, tail).normalized().adjusted(-3, -3, 3, 3).toAlignedRect();
+            trails_.push_back({head, tail, colour, box});
             piece(box,
                   QStringLiteral("trail%1:%2,%3,%4,%5").arg(i).arg(head.x()).arg(head.y()).arg(tail.x()).arg(tail.y()));
         } else if (a.kind == Block || a.kind == Reflect) {
@@ -271,6 +291,7 @@ void Overlay::layout(const TForm1& form)
             box = QRect(static_cast<int>(f.at.x()) + 10 - tagwidth / 2 - 4,
                         static_cast<int>(f.at.y()) - tagmetrics.height() - 6, tagwidth + 8,
                         tagmetrics.height() + wizardbox + 10);
+            floaterboxes_.push_back(box);
             piece(box, QStringLiteral("cross%1:%2").arg(f.born).arg(fading(age, crossframes, crossframes / 2, 8)));
         } else {
             const int rise = static_cast<int>(age * 24 / risingframes);
@@ -278,6 +299,7 @@ void Overlay::layout(const TForm1& form)
             box = QRect(static_cast<int>(f.at.x()) + 10 - width / 2 - 2,
                         static_cast<int>(f.at.y()) - rise - numbermetrics.height() + 6, width + 4,
                         numbermetrics.height() + 4);
+            floaterboxes_.push_back(box);
             piece(box, QStringLiteral("number%1:%2:%3:%4")
                            .arg(f.born)
                            .arg(i)
@@ -292,6 +314,7 @@ void Overlay::layout(const TForm1& form)
         const int fromlast = static_cast<int>(lines_.size() - 1 - i);
         const QRect box(2, view_->height() - 6 - (fromlast + 1) * linemetrics.height(), view_->width() - 4,
                         linemetrics.height() + 2);
+        lineboxes_.push_back(box);
         piece(box, QStringLiteral("line%1:%2:%3")
                        .arg(fromlast)
                        .arg(lines_[i].text)
@@ -313,11 +336,12 @@ void Overlay::layout(const TForm1& form)
         const int rowheight = QFontMetrics(tablefont()).height() + 4;
         const QSize size(440, (form.playercount + 1) * rowheight + 16);
         const QRect box(QPoint((view_->width() - size.width()) / 2, (view_->height() - size.height()) / 2), size);
+        tablebox_ = box;
         piece(box, QStringLiteral("table:") + all);
     }
 }
 
-void Overlay::paint(QPainter& painter) const
+void Overlay::paint(QPainter& painter, const QRegion& region) const
 {
     if (!shown_ || !running_)
         return;
@@ -332,6 +356,8 @@ void Overlay::paint(QPainter& painter) const
         painter.drawRect(o.box);
     }
     for (const Trail& t : trails_) {
+        if (!region.intersects(t.box))
+            continue;
         QLinearGradient gradient(t.head, t.tail);
         QColor head = t.colour, tail = t.colour;
         head.setAlpha(210);
@@ -345,6 +371,8 @@ void Overlay::paint(QPainter& painter) const
     const QFontMetrics tagmetrics(tagfont());
     painter.setFont(tagfont());
     for (const Tag& t : tags_) {
+        if (!region.intersects(t.box.adjusted(-8, -2, 2, 2)))
+            continue;
         const int textwidth = tagmetrics.horizontalAdvance(t.name);
         const QColor colour = t.inturn ? yellow : silver;
         drawoutlined(painter, t.box.x() + (t.box.width() - textwidth) / 2, t.box.y() + tagmetrics.ascent(), t.name,
@@ -367,7 +395,10 @@ void Overlay::paint(QPainter& painter) const
     }
 
     const QFontMetrics numbermetrics(numberfont());
-    for (const Floater& f : floaters_) {
+    for (std::size_t i = 0; i < floaters_.size(); ++i) {
+        const Floater& f = floaters_[i];
+        if (i < floaterboxes_.size() && !region.intersects(floaterboxes_[i]))
+            continue;
         const std::uint64_t age = now_ - f.born;
         if (f.cross) {
             painter.setOpacity(fading(age, crossframes, crossframes / 2, 8));
@@ -394,6 +425,8 @@ void Overlay::paint(QPainter& painter) const
     const QFontMetrics linemetrics(linefont());
     painter.setFont(linefont());
     for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (i < lineboxes_.size() && !region.intersects(lineboxes_[i]))
+            continue;
         const int fromlast = static_cast<int>(lines_.size() - 1 - i);
         painter.setOpacity(fading(now_ - lines_[i].born, lineframes, lineframes / 4, 6));
         const QString text = linemetrics.elidedText(lines_[i].text, Qt::ElideRight, view_->width() - 12);
@@ -402,7 +435,7 @@ void Overlay::paint(QPainter& painter) const
     }
     painter.setOpacity(1);
 
-    if (!rows_.empty()) {
+    if (!rows_.empty() && region.intersects(tablebox_)) {
         const QFontMetrics metrics(tablefont());
         const int rowheight = metrics.height() + 4;
         const QSize size(440, static_cast<int>(rows_.size() + 1) * rowheight + 16);

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 #include <cstdint>
@@ -37,7 +38,7 @@ public:
     // them), and asks the view to repaint only the places where the picture changed.
     void follow(TForm1& form);
     // Draws on top of the frame; the painter is clipped to what is being repainted.
-    void paint(QPainter& painter) const;
+    void paint(QPainter& painter, const QRegion& region) const;
 
     void setshown(bool shown);
     bool shown() const { return shown_; }
@@ -73,6 +74,7 @@ private:
     struct Trail {
         QPointF head, tail;
         QColor colour;
+        QRect box;
     };
     struct Outline {
         QRectF box;
@@ -97,7 +99,11 @@ private:
     std::vector<Trail> trails_;
     std::vector<Outline> outlines_;
     std::vector<Row> rows_;
+    std::vector<QRect> floaterboxes_, lineboxes_;
+    QRect tablebox_;
     QHash<QString, QRect> pieces_, lastpieces_;
+    // What the last layout was made of while nothing moved: the same again needs none.
+    std::vector<double> print_;
 };
 
 // Holds a flag while a key is held down in the window, when `when` allows; the key

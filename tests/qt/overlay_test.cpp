@@ -3,6 +3,8 @@
 // number and its line, a death's cross, a shot's trail, the table while Tab is held,
 // and nothing of it once H has hidden it. Regions of the arena on screen are compared
 // with the frame the game drew beneath them.
+#include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QTest>
 
@@ -189,6 +191,19 @@ TEST_F(Overlaid, TheTableWhileTabIsHeldAndNothingOnceHidden)
     QTest::keyClick(&window, Qt::Key_H);
     window.tick();
     EXPECT_GT(drawn(above(3)), 20);
+}
+
+TEST_F(Overlaid, HowToPlayStandsBesideTheArenaAndLeavesItTheKeys)
+{
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_NE(window.howtoplay(), nullptr);
+    EXPECT_TRUE(window.howtoplay()->isVisible());
+    const QRect middle(window.arena()->mapToGlobal(QPoint(150, 150)), QSize(450, 450));
+    EXPECT_FALSE(window.howtoplay()->frameGeometry().intersects(middle));
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    const int before = form().currentplayer;
+    QTest::keyClick(&window, Qt::Key_E);
+    EXPECT_NE(form().currentplayer, before);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ void ArenaView::paintEvent(QPaintEvent* event)
     for (const QRect& r : event->region())
         painter.drawImage(r, frame_, r);
     if (overlay_)
-        overlay_->paint(painter);
+        overlay_->paint(painter, event->region());
 }
 
 void ArenaView::mousePressEvent(QMouseEvent* event)
