@@ -33,6 +33,7 @@
 #include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
 #include "ui/widgets/picklist.h"
+#include "ui/widgets/spellcompare.h"
 #include "ui/widgets/spinedit.h"
 #include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/toolwindow.h"
@@ -296,6 +297,9 @@ void MainWindow::buildeditor()
     PurchaseList_ = makelist(w, {32, 256, 177, 241}, yellow, small);
     costlbl_ = label({232, 224}, "Cost:", orange, small);
     SpellInfo_ = makememo(w, {216, 256, 185, 161}, blue, small, "< Spell stats displayed here >");
+    spellcompare_ = new SpellCompare(w);
+    spellcompare_->setObjectName("SpellCompare");
+    spellcompare_->setGeometry(218, 366, 181, 50);
 
     const Font arrows{11, false, true, Face::lucidasans};
     PurchaseBtn_ = makestyled<TEncartaButton>(w, "PurchaseBtn", {224, 424, 33, 22}, "---->", arrows, Qt::black);
@@ -445,6 +449,7 @@ void MainWindow::sync()
     bindlist(PurchaseList_, c.PurchaseList, shownpurchase_);
     bindtext(costlbl_, c.costlbl.caption);
     bindlines(SpellInfo_, c.SpellInfo.lines, shownspellinfo_);
+    spellcompare_->follow(*form_);
     bindlist(Yourlist_, c.Yourlist, shownyourlist_);
     // "<----" keeps its look when the game turns its flag off, and ignores the mouse.
     SellBtn_->setEnabledFlag(c.SellBtn.enabled);

@@ -48,6 +48,7 @@ class PictureView;
 class PickList;
 class PieGauge;
 class SpeakerButton;
+class SpellCompare;
 class SpinEdit;
 class TAOLButton;
 class TEncartaButton;
@@ -165,6 +166,7 @@ private:
     PickList* PurchaseList_ = nullptr;
     QLabel* costlbl_ = nullptr;
     QPlainTextEdit* SpellInfo_ = nullptr;
+    SpellCompare* spellcompare_ = nullptr;  // below its text
     TEncartaButton* PurchaseBtn_ = nullptr;
     TEncartaButton* SellBtn_ = nullptr;
     PickList* Yourlist_ = nullptr;

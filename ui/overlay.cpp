@@ -32,11 +32,6 @@ const QColor fallen(0x80, 0x80, 0x80);
 constexpr int tagwidth = 76;  // a name longer than this is cut
 constexpr int barheight = 3;
 
-QFont tagfont() { return gamefont(Face::arial, 10, true); }
-QFont numberfont() { return gamefont(Face::arial, 15, true); }
-QFont linefont() { return gamefont(Face::arial, 11); }
-QFont tablefont() { return gamefont(Face::arial, 12); }
-
 QColor elementcolour(const std::string& element)
 {
     struct Shade {
@@ -80,7 +75,10 @@ QString amounttext(std::int32_t amount)
 
 }  // namespace
 
-Overlay::Overlay(QWidget* view) : view_(view) {}
+Overlay::Overlay(QWidget* view)
+    : view_(view), tagfont_(gamefont(Face::arial, 10, true)), numberfont_(gamefont(Face::arial, 15, true)),
+      linefont_(gamefont(Face::arial, 11)), tablefont_(gamefont(Face::arial, 12))
+{}
 
 void Overlay::setshown(bool shown)
 {
@@ -219,7 +217,7 @@ void Overlay::layout(const TForm1& form)
 {
     // Name tags: above each living wizard, moved up (or below it at the top edge)
     // until it overlaps no tag placed before it.
-    const QFontMetrics tagmetrics(tagfont());
+    const QFontMetrics tagmetrics(tagfont_);
     std::vector<int> order;
     for (int p = 1; p <= form.playercount; ++p)
         if (form.players[p].hp > 0)
@@ -260,7 +258,7 @@ void Overlay::layout(const TForm1& form)
         const QColor colour = elementcolour(a.element);
         if (a.kind == Ranged && a.range > 0) {
             const QPointF head(a.x + a.spritewidth / 2, a.y + a.spriteheight / 2);
-            const double ticks = std::min(a.maxrange - a.range, 6.0);
+            const double ticks = std::min(a.maxrange - a.range, 5.0);
             if (ticks < 0.5)
                 continue;
             const QPointF tail = head - QPointF(a.dx, a.dy) * ticks;
@@ -282,7 +280,7 @@ void Overlay::layout(const TForm1& form)
     }
 
     // Hit numbers and crosses: where they are and how strong this frame.
-    const QFontMetrics numbermetrics(numberfont());
+    const QFontMetrics numbermetrics(numberfont_);
     for (std::size_t i = 0; i < floaters_.size(); ++i) {
         const Floater& f = floaters_[i];
         const std::uint64_t age = now_ - f.born;
@@ -309,7 +307,7 @@ void Overlay::layout(const TForm1& form)
     }
 
     // The lines of what happened, in the lower left corner.
-    const QFontMetrics linemetrics(linefont());
+    const QFontMetrics linemetrics(linefont_);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const int fromlast = static_cast<int>(lines_.size() - 1 - i);
         const QRect box(2, view_->height() - 6 - (fromlast + 1) * linemetrics.height(), view_->width() - 4,
@@ -333,7 +331,7 @@ void Overlay::layout(const TForm1& form)
             const Row& r = rows_.back();
             all += r.name + r.seat + r.health + r.kills + r.state + (p == form.currentplayer ? "*" : "") + "|";
         }
-        const int rowheight = QFontMetrics(tablefont()).height() + 4;
+        const int rowheight = QFontMetrics(tablefont_).height() + 4;
         const QSize size(440, (form.playercount + 1) * rowheight + 16);
         const QRect box(QPoint((view_->width() - size.width()) / 2, (view_->height() - size.height()) / 2), size);
         tablebox_ = box;
@@ -368,8 +366,8 @@ void Overlay::paint(QPainter& painter, const QRegion& region) const
         painter.drawLine(t.head, t.tail);
     }
 
-    const QFontMetrics tagmetrics(tagfont());
-    painter.setFont(tagfont());
+    const QFontMetrics tagmetrics(tagfont_);
+    painter.setFont(tagfont_);
     for (const Tag& t : tags_) {
         if (!region.intersects(t.box.adjusted(-8, -2, 2, 2)))
             continue;
@@ -394,7 +392,7 @@ void Overlay::paint(QPainter& painter, const QRegion& region) const
         }
     }
 
-    const QFontMetrics numbermetrics(numberfont());
+    const QFontMetrics numbermetrics(numberfont_);
     for (std::size_t i = 0; i < floaters_.size(); ++i) {
         const Floater& f = floaters_[i];
         if (i < floaterboxes_.size() && !region.intersects(floaterboxes_[i]))
@@ -408,13 +406,13 @@ void Overlay::paint(QPainter& painter, const QRegion& region) const
                 painter.drawLine(c + QPointF(-7, -7), c + QPointF(7, 7));
                 painter.drawLine(c + QPointF(-7, 7), c + QPointF(7, -7));
             }
-            painter.setFont(tagfont());
+            painter.setFont(tagfont_);
             const QString shown = tagmetrics.elidedText(f.text, Qt::ElideRight, tagwidth);
             drawoutlined(painter, static_cast<int>(c.x()) - tagmetrics.horizontalAdvance(shown) / 2,
                          static_cast<int>(f.at.y()) - 4, shown, silver, labeloutline);
         } else {
             painter.setOpacity(fading(age, risingframes, risingframes / 2, 8));
-            painter.setFont(numberfont());
+            painter.setFont(numberfont_);
             const int rise = static_cast<int>(age * 24 / risingframes);
             drawoutlined(painter, static_cast<int>(f.at.x()) + 10 - numbermetrics.horizontalAdvance(f.text) / 2,
                          static_cast<int>(f.at.y()) - rise + 6 - numbermetrics.descent(), f.text, f.colour,
@@ -422,8 +420,8 @@ void Overlay::paint(QPainter& painter, const QRegion& region) const
         }
     }
 
-    const QFontMetrics linemetrics(linefont());
-    painter.setFont(linefont());
+    const QFontMetrics linemetrics(linefont_);
+    painter.setFont(linefont_);
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (i < lineboxes_.size() && !region.intersects(lineboxes_[i]))
             continue;
@@ -436,14 +434,14 @@ void Overlay::paint(QPainter& painter, const QRegion& region) const
     painter.setOpacity(1);
 
     if (!rows_.empty() && region.intersects(tablebox_)) {
-        const QFontMetrics metrics(tablefont());
+        const QFontMetrics metrics(tablefont_);
         const int rowheight = metrics.height() + 4;
         const QSize size(440, static_cast<int>(rows_.size() + 1) * rowheight + 16);
         const QRect box(QPoint((view_->width() - size.width()) / 2, (view_->height() - size.height()) / 2), size);
         painter.setPen(QPen(silver, 1));
         painter.setBrush(QColor(0, 0, 0, 200));
         painter.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
-        painter.setFont(tablefont());
+        painter.setFont(tablefont_);
         const int columns[] = {12, 190, 275, 350, 385};
         auto row = [&](int at, const Row& r, QColor colour) {
             const int baseline = box.y() + 8 + at * rowheight + metrics.ascent() + 2;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QHash>
 #include <QObject>
 #include <QPointF>
@@ -90,6 +91,7 @@ private:
     void piece(const QRect& box, const QString& what);
 
     QWidget* view_;
+    QFont tagfont_, numberfont_, linefont_, tablefont_;
     bool shown_ = true, table_ = false, running_ = false;
     std::uint64_t now_ = 0;
     std::vector<Floater> floaters_;
