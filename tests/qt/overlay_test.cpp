@@ -10,11 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "game/tform1.h"
 #include "tests/doubles/fakeports.h"
 #include "ui/mainwindow.h"
 #include "ui/overlay.h"
 #include "ui/widgets/arenaview.h"
+#include "ui/widgets/spellcompare.h"
 
 namespace hexbrawl::ui {
 namespace {
@@ -204,6 +207,42 @@ TEST_F(Overlaid, HowToPlayStandsBesideTheArenaAndLeavesItTheKeys)
     const int before = form().currentplayer;
     QTest::keyClick(&window, Qt::Key_E);
     EXPECT_NE(form().currentplayer, before);
+}
+
+TEST(SpellComparison, TheSpellShownAgainstTheBestOfItsKindInFigures)
+{
+    NullSound sound;
+    FakeDialogs dialogs;
+    FakeTimer timer;
+    FixedClock clock;
+    MainWindow window(MainWindow::Setup{{}, {}, &sound, &dialogs, &timer, &clock});
+    window.show();
+    QTest::mouseClick(window.control(Control::TitleImage), Qt::LeftButton);
+    auto* compare = window.findChild<SpellCompare*>("SpellCompare");
+    ASSERT_NE(compare, nullptr);
+    EXPECT_TRUE(compare->lines().isEmpty());
+
+    // The first ranged spell of the shop against the free bolt.
+    auto* shop = window.findChild<QListWidget*>("PurchaseList");
+    QTest::mouseClick(shop->viewport(), Qt::LeftButton, {}, shop->visualItemRect(shop->item(0)).center());
+    const TForm1& f = window.form();
+    const Tability& shown = f.catalog[0];
+    const Tability& bolt = f.players[f.currentplayer].spellbook[0];
+    ASSERT_EQ(compare->lines().size(), 2);
+    EXPECT_EQ(compare->lines()[0].toStdString(), "This one " + spellfigures(shown).toStdString());
+    EXPECT_EQ(compare->lines()[1].toStdString(), "Your best " + spellfigures(bolt).toStdString());
+    EXPECT_TRUE(spellfigures(bolt).startsWith(QStringLiteral("reaches %1 px, hits ").arg(std::lround(bolt.range * 8))));
+    EXPECT_FALSE(compare->grab().toImage().isNull());
+    if (qEnvironmentVariableIsSet("SAVEEDITOR"))
+        window.grab().save(qEnvironmentVariable("SAVEEDITOR"));
+
+    // A roll's bounds are those randomint can give: min up to max - 1.
+    Tability a = shown;
+    a.mineffect = 0;
+    a.maxeffect = 5;
+    EXPECT_TRUE(spellfigures(a).contains(QStringLiteral("hits 0-4,")));
+    a.maxeffect = 0;
+    EXPECT_TRUE(spellfigures(a).contains(QStringLiteral("hits 0,")));
 }
 
 }  // namespace
