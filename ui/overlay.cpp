@@ -211,6 +211,13 @@ void Overlay::follow(TForm1& form)
         view_->update(region);
 }
 
+int Overlay::numberx(const Floater& f, int width) const
+{
+    // Right of the wizard, clear of its tag; left of it at the arena's right edge.
+    const int right = static_cast<int>(f.at.x()) + wizardbox + 3;
+    return right + width + 2 <= view_->width() ? right : static_cast<int>(f.at.x()) - width - 3;
+}
+
 void Overlay::piece(const QRect& box, const QString& what) { pieces_.insert(what, box); }
 
 void Overlay::layout(const TForm1& form)
@@ -230,6 +237,9 @@ void Overlay::layout(const TForm1& form)
         const int width = std::max(tagmetrics.horizontalAdvance(shown), 28) + 4;
         const int height = tagmetrics.height() + barheight + 3;
         QRect box(static_cast<int>(w.x) + 10 - width / 2, static_cast<int>(w.y) - height - 1, width, height);
+        box.moveLeft(std::clamp(box.left(), 8, std::max(8, view_->width() - width - 1)));
+        if (box.top() < 0)
+            box.moveTop(static_cast<int>(w.y) + wizardbox + 1);
         for (int tries = 0; tries < 2 * Players::size; ++tries) {
             auto clash =
                 std::find_if(tags_.begin(), tags_.end(), [&box](const Tag& t) { return t.box.intersects(box); });
@@ -294,9 +304,8 @@ void Overlay::layout(const TForm1& form)
         } else {
             const int rise = static_cast<int>(age * 24 / risingframes);
             const int width = numbermetrics.horizontalAdvance(f.text);
-            box = QRect(static_cast<int>(f.at.x()) + 10 - width / 2 - 2,
-                        static_cast<int>(f.at.y()) - rise - numbermetrics.height() + 6, width + 4,
-                        numbermetrics.height() + 4);
+            box = QRect(numberx(f, width) - 2, static_cast<int>(f.at.y()) - rise - numbermetrics.height() + 16,
+                        width + 4, numbermetrics.height() + 4);
             floaterboxes_.push_back(box);
             piece(box, QStringLiteral("number%1:%2:%3:%4")
                            .arg(f.born)
@@ -414,8 +423,8 @@ void Overlay::paint(QPainter& painter, const QRegion& region) const
             painter.setOpacity(fading(age, risingframes, risingframes / 2, 8));
             painter.setFont(numberfont_);
             const int rise = static_cast<int>(age * 24 / risingframes);
-            drawoutlined(painter, static_cast<int>(f.at.x()) + 10 - numbermetrics.horizontalAdvance(f.text) / 2,
-                         static_cast<int>(f.at.y()) - rise + 6 - numbermetrics.descent(), f.text, f.colour,
+            drawoutlined(painter, numberx(f, numbermetrics.horizontalAdvance(f.text)),
+                         static_cast<int>(f.at.y()) - rise + 16 - numbermetrics.descent(), f.text, f.colour,
                          labeloutline);
         }
     }

@@ -89,6 +89,7 @@ private:
     void layout(const TForm1& form);
     // Marks `box` as drawn with `what`; follow() compares this with the last picture.
     void piece(const QRect& box, const QString& what);
+    int numberx(const Floater& f, int width) const;
 
     QWidget* view_;
     QFont tagfont_, numberfont_, linefont_, tablefont_;
