@@ -236,6 +236,12 @@ TEST(SpellComparison, TheSpellShownAgainstTheBestOfItsKindInFigures)
     if (qEnvironmentVariableIsSet("SAVEEDITOR"))
         window.grab().save(qEnvironmentVariable("SAVEEDITOR"));
 
+    // Bought, it is still the one shown, though the lists were filled again.
+    QTest::mouseClick(window.control(Control::PurchaseBtn), Qt::LeftButton);
+    ASSERT_EQ(f.players[f.currentplayer].spellbook[1].name, shown.name);
+    ASSERT_EQ(compare->lines().size(), 2);
+    EXPECT_EQ(compare->lines()[0].toStdString(), "This one " + spellfigures(shown).toStdString());
+
     // A roll's bounds are those randomint can give: min up to max - 1.
     Tability a = shown;
     a.mineffect = 0;

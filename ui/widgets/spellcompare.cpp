@@ -54,24 +54,29 @@ SpellCompare::SpellCompare(QWidget* parent) : QWidget(parent)
 void SpellCompare::follow(const TForm1& form)
 {
     const Controls& c = form.controls;
-    if (c.PurchaseList.selected != purchase_ || c.MagicType.page != page_) {
-        fromshop_ = c.PurchaseList.selected >= 0;
-        purchase_ = c.PurchaseList.selected;
-        page_ = c.MagicType.page;
-    }
-    if (c.Yourlist.selected != yours_) {
-        if (c.Yourlist.selected >= 0)
-            fromshop_ = false;
-        yours_ = c.Yourlist.selected;
-    }
-    QStringList lines;
     const Tplayer* w = Players::contains(form.currentplayer) ? &form.players[form.currentplayer] : nullptr;
-    const Tability* shown = nullptr;
-    if (fromshop_ && purchase_ >= 0 && page_ >= 0 && page_ < kindcount)
-        shown = &form.catalog[page_ * pagesize + purchase_];
-    else if (!fromshop_ && w && yours_ >= 0 && yours_ < Spellbook::size)
-        shown = &w->spellbook[yours_];
-    if (c.PurchaseWindow.visible && shown && !shown->name.empty() && w) {
+    // The spell whose information is shown: the row picked last, in the shop or the
+    // spellbook, kept while the lists are filled again after a purchase or a sale.
+    const bool shopchanged = c.PurchaseList.selected != purchase_ || c.MagicType.page != page_;
+    const bool yourschanged = c.Yourlist.selected != yours_;
+    purchase_ = c.PurchaseList.selected;
+    page_ = c.MagicType.page;
+    yours_ = c.Yourlist.selected;
+    if (c.SpellInfo.lines != info_) {
+        info_ = c.SpellInfo.lines;
+        const bool fromshop = purchase_ >= 0 && page_ >= 0 && page_ < kindcount && (shopchanged || !yourschanged);
+        if (info_.empty() || info_.front().rfind("Name: ", 0) != 0)
+            shown_.reset();
+        else if (fromshop)
+            shown_ = form.catalog[page_ * pagesize + purchase_];
+        else if (w && yours_ >= 0 && yours_ < Spellbook::size)
+            shown_ = w->spellbook[yours_];
+    }
+    if (!c.PurchaseWindow.visible)
+        shown_.reset();
+    QStringList lines;
+    const Tability* shown = shown_ ? &*shown_ : nullptr;
+    if (shown && !shown->name.empty() && w) {
         const Tability* best = nullptr;
         for (const Tability& a : w->spellbook)
             if (!a.name.empty() && a.kind == shown->kind && (!best || worth(a) > worth(*best)))
@@ -79,7 +84,7 @@ void SpellCompare::follow(const TForm1& form)
         lines << QStringLiteral("This one ") + spellfigures(*shown);
         if (!best)
             lines << QStringLiteral("You own no spell of this kind yet.");
-        else if (best == shown)
+        else if (best->name == shown->name && worth(*best) == worth(*shown))
             lines << QStringLiteral("Your best of this kind.");
         else
             lines << QStringLiteral("Your best ") + spellfigures(*best);

@@ -9,10 +9,15 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/state.h"
+
 namespace hexbrawl {
 
 class TForm1;
-struct Tability;
 
 namespace ui {
 
@@ -32,7 +37,8 @@ protected:
 
 private:
     int page_ = -1, purchase_ = -1, yours_ = -1;
-    bool fromshop_ = true;
+    std::vector<std::string> info_;
+    std::optional<Tability> shown_;
     QStringList lines_;
 };
 
