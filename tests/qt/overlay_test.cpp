@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,51 @@
 
 namespace hexbrawl::ui {
 namespace {
+
+// The arena as a screen shows it: only the regions the view asks to repaint are
+// painted again, on top of what was there.
+class Screen final : public QObject {
+public:
+    explicit Screen(ArenaView* view) : view_(view), shown_(view->size(), QImage::Format_RGB32)
+    {
+        view->render(&shown_);
+        view->installEventFilter(this);
+    }
+    const QImage& settle()
+    {
+        QCoreApplication::processEvents();
+        painting_ = true;
+        for (const QRegion& region : asked_)
+            for (const QRect& r : region)
+                view_->render(&shown_, r.topLeft(), QRegion(r));
+        painting_ = false;
+        asked_.clear();
+        return shown_;
+    }
+    // The whole view painted afresh, unseen by the screen.
+    QImage whole()
+    {
+        QImage all(view_->size(), QImage::Format_RGB32);
+        painting_ = true;
+        view_->render(&all);
+        painting_ = false;
+        return all;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == view_ && event->type() == QEvent::Paint && !painting_)
+            asked_.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+
+private:
+    ArenaView* view_;
+    QImage shown_;
+    std::vector<QRegion> asked_;
+    bool painting_ = false;
+};
 
 class Overlaid : public testing::Test {
 protected:
@@ -162,6 +208,23 @@ TEST_F(Overlaid, AShotLeavesATrailItsHitANumberAndALineAndADeathACross)
     EXPECT_EQ(drawn(above(2)), 0) << "no tag over the fallen";
     EXPECT_GT(tagonly, 20);
     EXPECT_GT(drawn(above(3)), 20);
+}
+
+TEST_F(Overlaid, WhatIsRepaintedKeepsTheScreenWhatAWholeRepaintShows)
+{
+    // Nothing the overlay drew stays behind, nothing it draws anew is left out.
+    Screen screen(window.arena());
+    form().players[2].hp = 4;
+    shootat(2);
+    for (int i = 0; i < Overlay::crossframes + 10; ++i) {
+        if (i == 30) {
+            form().players[1].walk = 20;
+            shootat(2);  // the second bolt fells Bob
+        }
+        window.tick();
+        ASSERT_EQ(screen.settle(), screen.whole()) << "tick " << i;
+    }
+    EXPECT_LE(form().players[2].hp, 0);
 }
 
 TEST_F(Overlaid, TheTableWhileTabIsHeldAndNothingOnceHidden)
