@@ -63,6 +63,7 @@ void TForm1::DrawMouseDown(int X, int Y)
         case Cast::movescaster:
             w.x = px - 10;
             w.y = py - 10;
+            events.add(upon(Event::teleport, slot.name, currentplayer, currentplayer, &w));
             playwave("teleport");
             break;
         default: break;

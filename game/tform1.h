@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "game/controls.h"
+#include "game/events.h"
 #include "game/kinds.h"
 #include "game/random.h"
 #include "game/state.h"
@@ -47,6 +48,7 @@ public:
     Random random;
     Controls controls;
     std::uint64_t frames = 0;  // frames DrawScreen has drawn
+    EventLog events;  // what happened, for the window to show; never read by the rules
 
     // Start-up and shutdown
     void FormCreate();

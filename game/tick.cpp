@@ -64,6 +64,7 @@ bool TForm1::clashes(int& a)
             continue;
 
         if (ra == rb) {
+            events.add(meeting(Event::clash, A, B, 0));
             playwave("cancelation");
             const int other = j > a ? j - 1 : j;
             removeability(a);
@@ -72,6 +73,7 @@ bool TForm1::clashes(int& a)
         }
         if (facts->turnsback && ra < rb) {
             // The projectile turns back and now belongs to the reflector.
+            events.add(meeting(Event::reflect, A, B, 1));
             playwave("wall");
             A.dx = -A.dx;
             A.dy = -A.dy;
@@ -80,6 +82,7 @@ bool TForm1::clashes(int& a)
         }
         playwave("wall");
         if (ra > rb) {
+            events.add(meeting(Event::clash, A, B, 1));
             A.mineffect -= rb;
             A.maxeffect -= rb;
             if (!facts->turnsback) {
@@ -93,6 +96,7 @@ bool TForm1::clashes(int& a)
                 --a;
             continue;  // the ability that moved into place j waits for the next tick
         }
+        events.add(meeting(B.kind == Block ? Event::blocked : Event::clash, A, B, 2));
         Tability& winner = inplay[j];
         winner.mineffect -= ra;
         winner.maxeffect -= ra;
@@ -118,6 +122,7 @@ bool TForm1::treehits(int a)
             makeexplosion(A);
             playwave("obstacle");
             T.hits -= roll(A);
+            events.add(upon(T.hits <= 0 ? Event::treefelled : Event::treehit, A.name, A.owner, 0, nullptr));
             if (T.hits <= 0)
                 removetree(t);
             removeability(a);
@@ -139,6 +144,9 @@ bool TForm1::wizardhits(int a)
             if (d > 0)
                 playwave("hurt");
             W.hp -= d;  // a negative roll heals, without a cap
+            events.add(upon(Event::hit, A.name, A.owner, p, &W, d));
+            if (W.hp <= 0)
+                events.add(upon(Event::death, A.name, A.owner, p, &W, d, currentplayer));
             removeability(a);
             if (W.hp <= 0) {
                 playwave(W.deathcry);

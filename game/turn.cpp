@@ -69,6 +69,7 @@ void TForm1::startgame()
         currentplayer = 1;
 
     Tplayer& w = current();
+    events.add(upon(Event::turnstart, {}, 0, currentplayer, &w));
     w.walk = w.maxwalk;
     mode = Mode::walking;
 

@@ -14,5 +14,7 @@ namespace hexbrawl::ui {
 QString howtoplaytext();
 // The window, hidden until shown; it belongs to `parent`.
 QDialog* makehowtoplay(QWidget* parent);
+// Puts it beside `window` on its screen, or where it covers only the left column.
+void placehowtoplay(QDialog* help, const QWidget* window);
 
 }  // namespace hexbrawl::ui

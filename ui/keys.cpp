@@ -12,6 +12,7 @@
 #include "present/mutesound.h"
 #include "ui/howtoplay.h"
 #include "ui/mainwindow.h"
+#include "ui/overlay.h"
 #include "ui/widgets/mutemark.h"
 
 namespace hexbrawl::ui {
@@ -35,12 +36,19 @@ void MainWindow::connectkeys()
         shortcut->setEnabled(false);
 
     key(Qt::Key_M, [this] { togglemute(); });
+    key(Qt::Key_H, [this] { overlay_->setshown(!overlay_->shown()); });
+    new HoldKey(
+        this, Qt::Key_Tab, [this] { return matchkeys_.front()->isEnabled(); },
+        [this](bool held) {
+            overlay_->settable(held);
+            overlay_->follow(form());
+        });
     key(Qt::Key_F1, [this] {
         if (!howtoplay_)
             howtoplay_ = makehowtoplay(this);
+        placehowtoplay(howtoplay_, this);
         howtoplay_->show();
         howtoplay_->raise();
-        howtoplay_->activateWindow();
     });
 
     // Enter in the name box moves on to the next box, as Tab does.

@@ -35,6 +35,7 @@
 #include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
 #include "ui/widgets/picklist.h"
+#include "ui/widgets/spellcompare.h"
 #include "ui/widgets/spinedit.h"
 #include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/toolwindow.h"
@@ -91,7 +92,9 @@ void MainWindow::buildhud()
     EndTurnBtn_->setColor(QColor(52, 105, 165));
     EndTurnBtn_->setRaiseColor(QColor(138, 162, 215));
     EndTurnBtn_->setToolTip(QStringLiteral("End your turn (E)"));
-    lvllbl_->setToolTip(QStringLiteral("F1: how to play. M: every sound off and on"));
+    lvllbl_->setToolTip(
+        QStringLiteral("F1: how to play. M: every sound off and on. H: names, hits and trails on the arena off and on. "
+                       "Tab held: the table of the round"));
 
     lvllbl_->setObjectName("lvllbl");
     namelbl_->setObjectName("namelbl");
@@ -153,6 +156,9 @@ void MainWindow::buildeditor()
     PurchaseList_ = makelist(w, {32, 256, 177, 241}, yellow, small);
     costlbl_ = label({232, 224}, "Cost:", orange, small);
     SpellInfo_ = makememo(w, {216, 256, 185, 161}, blue, small, "< Spell stats displayed here >");
+    spellcompare_ = new SpellCompare(w);
+    spellcompare_->setObjectName("SpellCompare");
+    spellcompare_->setGeometry(218, 366, 181, 50);
 
     const Font arrows{11, false, true, Face::lucidasans};
     PurchaseBtn_ = makestyled<TEncartaButton>(w, "PurchaseBtn", {224, 424, 33, 22}, "---->", arrows, Qt::black);

@@ -25,6 +25,7 @@
 #include "ui/binding.h"
 #include "ui/fonts.h"
 #include "ui/howtoplay.h"
+#include "ui/overlay.h"
 #include "ui/pictures.h"
 #include "ui/recorder.h"
 #include "ui/widgets/arenaview.h"
@@ -37,6 +38,7 @@
 #include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
 #include "ui/widgets/picklist.h"
+#include "ui/widgets/spellcompare.h"
 #include "ui/widgets/spinedit.h"
 #include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/toolwindow.h"
@@ -75,6 +77,8 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     arena_ = new ArenaView(this, SoftSurface::width, SoftSurface::height);
     arena_->setObjectName("Draw");
     arena_->setGeometry(QRect(arenaplace, QSize(SoftSurface::width, SoftSurface::height)));
+    overlay_ = std::make_unique<Overlay>(arena_);
+    arena_->setoverlay(overlay_.get());
     title_ = makepicture(this, QRect(arenaplace, QSize(titleimage.width, titleimage.height)));
     title_->setObjectName("TitleImage");
     title_->setimage(toqimage(titleimage));

@@ -42,12 +42,14 @@ class ArenaView;
 class BarGauge;
 class CheckBox;
 class MuteMark;
+class Overlay;
 class PageTabs;
 class PictureView;
 class PickList;
 class PieGauge;
 class Recorder;
 class SpeakerButton;
+class SpellCompare;
 class SpinEdit;
 class TAOLButton;
 class TEncartaButton;
@@ -90,6 +92,7 @@ public:
     // The widget a player acts on for the control.
     QWidget* control(Control control) const;
     ArenaView* arena() const { return arena_; }
+    Overlay& overlay() const { return *overlay_; }
     const SoftSurface& surface() const { return *surface_; }
     ToolWindow* editor() const { return editor_; }
     PictureView* title() const { return title_; }
@@ -139,6 +142,7 @@ private:
 
     // Main window
     ArenaView* arena_ = nullptr;
+    std::unique_ptr<Overlay> overlay_;  // drawn on the arena, beside the rules
     PictureView* title_ = nullptr;
     ToolWindow* editor_ = nullptr;
 
@@ -171,6 +175,7 @@ private:
     PickList* PurchaseList_ = nullptr;
     QLabel* costlbl_ = nullptr;
     QPlainTextEdit* SpellInfo_ = nullptr;
+    SpellCompare* spellcompare_ = nullptr;  // below its text
     TEncartaButton* PurchaseBtn_ = nullptr;
     TEncartaButton* SellBtn_ = nullptr;
     PickList* Yourlist_ = nullptr;

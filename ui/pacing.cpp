@@ -5,6 +5,7 @@
 
 #include "game/table.h"
 #include "present/qt/qtdialogs.h"
+#include "ui/overlay.h"
 #include "ui/recorder.h"
 
 namespace hexbrawl::ui {
@@ -17,7 +18,11 @@ void MainWindow::failed(const LookupError& error)
     dialogs_->showmessage(MessageKind::error, error.what());
 }
 
-void MainWindow::settled() { sync(); }
+void MainWindow::settled()
+{
+    overlay_->follow(form());
+    sync();
+}
 
 void MainWindow::tick()
 {

@@ -7,12 +7,12 @@
 #include <QLineEdit>
 
 #include "game/input.h"
+#include "ui/recorder.h"
 #include "ui/widgets/arenaview.h"
 #include "ui/widgets/bevelbuttons.h"
 #include "ui/widgets/checkbox.h"
 #include "ui/widgets/factory.h"
 #include "ui/widgets/pagetabs.h"
-#include "ui/recorder.h"
 #include "ui/widgets/panels.h"
 #include "ui/widgets/picklist.h"
 #include "ui/widgets/spinedit.h"

@@ -20,6 +20,7 @@
 #include "ui/widgets/pagetabs.h"
 #include "ui/widgets/panels.h"
 #include "ui/widgets/picklist.h"
+#include "ui/widgets/spellcompare.h"
 #include "ui/widgets/spinedit.h"
 #include "ui/widgets/styledbuttons.h"
 #include "ui/widgets/toolwindow.h"
@@ -83,6 +84,7 @@ void MainWindow::sync()
     bindlist(PurchaseList_, c.PurchaseList, shownpurchase_);
     bindtext(costlbl_, c.costlbl.caption);
     bindlines(SpellInfo_, c.SpellInfo.lines, shownspellinfo_);
+    spellcompare_->follow(form());
     bindlist(Yourlist_, c.Yourlist, shownyourlist_);
     // "<----" keeps its look when the game turns its flag off, and ignores the mouse.
     SellBtn_->setEnabledFlag(c.SellBtn.enabled);

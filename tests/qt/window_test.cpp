@@ -18,6 +18,7 @@
 #include "game/tform1.h"
 #include "tests/doubles/fakeports.h"
 #include "ui/display.h"
+#include "ui/overlay.h"
 #include "ui/widgets/arenaview.h"
 #include "ui/widgets/checkbox.h"
 #include "ui/widgets/gauges.h"
@@ -305,6 +306,7 @@ TEST_F(Window, AMatchRunsThroughTheWindow)
     EXPECT_FALSE(widget<QWidget>(Control::PlayerNameEd)->isEnabled());
 
     std::uint64_t frames = window.form().frames;
+    window.overlay().setshown(false);  // the frame alone, as H shows it
     window.tick();
     EXPECT_EQ(window.form().frames, frames + 1);
     QImage arena = window.arena()->grab().toImage();
@@ -609,6 +611,7 @@ TEST(ArenaView, ShowsWhatTheFlipSaysChangedAndNothingElse)
 
 TEST_F(Window, TheArenaOnScreenIsTheWholeFrameAfterEveryTick)
 {
+    window.overlay().setshown(false);  // what is drawn over the frame has tests of its own
     Screen screen(window.arena());
     int ticks = 0;
     const auto tick = [&](int n) {

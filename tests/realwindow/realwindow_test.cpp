@@ -15,6 +15,7 @@
 #include "game/tform1.h"
 #include "tests/doubles/fakeports.h"
 #include "ui/mainwindow.h"
+#include "ui/overlay.h"
 
 namespace hexbrawl::ui {
 namespace {
@@ -169,6 +170,13 @@ TEST_F(RealWindow, TheKeysPlayTheMatch)
     QTRY_VERIFY(window.howtoplay() && window.howtoplay()->isVisible());
     const auto seen = f.frames;
     QTRY_VERIFY(f.frames > seen + 3);
+    // The keys stay with the match while it is open: M, and Tab held for the table.
+    xdotool({"key", "m"});
+    QTRY_VERIFY(window.muted());
+    xdotool({"keydown", "Tab"});
+    QTRY_VERIFY(window.overlay().table());
+    xdotool({"keyup", "Tab"});
+    QTRY_VERIFY(!window.overlay().table());
 }
 
 }  // namespace

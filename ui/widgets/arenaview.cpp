@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "ui/overlay.h"
+
 namespace hexbrawl::ui {
 
 ArenaView::ArenaView(QWidget* parent, int w, int h) : QWidget(parent), frame_(w, h, QImage::Format_RGB32)
@@ -50,6 +52,8 @@ void ArenaView::paintEvent(QPaintEvent* event)
     }
     for (const QRect& r : event->region())
         painter.drawImage(r, frame_, r);
+    if (overlay_)
+        overlay_->paint(painter, event->region());
 }
 
 void ArenaView::mousePressEvent(QMouseEvent* event)

@@ -13,6 +13,8 @@
 
 namespace hexbrawl::ui {
 
+class Overlay;
+
 class ArenaView final : public QWidget {
 public:
     ArenaView(QWidget* parent, int w, int h);
@@ -24,6 +26,8 @@ public:
     const QImage& frame() const { return frame_; }
     QSize sizeHint() const override { return frame_.size(); }
     void onpress(std::function<void(int x, int y)> press) { press_ = std::move(press); }
+    // Drawn on top of the frame wherever the view repaints.
+    void setoverlay(const Overlay* overlay) { overlay_ = overlay; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -32,6 +36,7 @@ protected:
 private:
     QImage frame_;
     std::function<void(int, int)> press_;
+    const Overlay* overlay_ = nullptr;
 };
 
 }  // namespace hexbrawl::ui
