@@ -90,7 +90,8 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
         ownsound_ = std::make_unique<QtSound>();
     mute_ = std::make_unique<MuteSound>(setup.sound ? *setup.sound : *ownsound_);
     if (!setup.dialogs) {
-        ownqtdialogs_ = std::make_unique<QtDialogs>(this, [this] { sync(); });
+        // What happened up to a box is shown behind it: the hit that ended a turn, the last fall of a round.
+        ownqtdialogs_ = std::make_unique<QtDialogs>(this, [this] { settled(); });
         ownqtdialogs_->setautoclose([this](MessageKind kind) { return replaying_ || closesbyitself(kind); });
     }
     dialogs_ = setup.dialogs ? setup.dialogs : ownqtdialogs_.get();
