@@ -20,14 +20,16 @@ void GameTable::apply(const input::Action& action)
     host_.settled();
 }
 
-void GameTable::period()
+std::optional<input::Action> GameTable::period()
 {
     if (form_->controls.GameTimer.enabled)
         apply(input::Action::tick(1));
     if (host_.boxopen())
-        return;
-    if (const std::optional<input::Action> step = computer::next(*form_, memory_))
+        return std::nullopt;
+    std::optional<input::Action> step = computer::next(*form_, memory_);
+    if (step)
         apply(step->bycomputer());
+    return step;
 }
 
 bool waiting(const TForm1& form) { return !form.controls.GameTimer.enabled && !computer::atcontrols(form); }

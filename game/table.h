@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "game/computer/computer.h"
 #include "game/input.h"
@@ -47,7 +48,8 @@ public:
     void apply(const input::Action& action);
     // One period of 25 ms: the game's tick while its timer runs, then the computer's
     // step, each an event of its own. The computer waits for an open box like a person.
-    void period();
+    // Returns the computer's step, when it took one.
+    std::optional<input::Action> period();
     // Nothing would happen in a period: the timer is off and no computer is at the controls.
     bool waiting() const;
     // Whether a box shown now closes by itself, nobody needing to read it: every box

@@ -17,14 +17,15 @@
 #include "ui/fonts.h"
 #include "ui/widgets/factory.h"
 #include "ui/widgets/glowlabel.h"
+#include "ui/windowlook.h"
 
 namespace hexbrawl::ui {
 
 namespace {
 
-const QColor silver(0xC0, 0xC0, 0xC0);
-const QColor yellow(0xFF, 0xFF, 0x00);
-const QColor orange(0xFF, 0x80, 0x00);
+using look::orange;
+using look::silver;
+using look::yellow;
 const QColor hurt(0xFF, 0x30, 0x30);
 const QColor healed(0x40, 0xFF, 0x40);
 const QColor fallen(0x80, 0x80, 0x80);

@@ -78,14 +78,15 @@ public:
     void act(const Action& a) { table_.apply(a); }
 
     // One period of the game's table, then the other player's move.
-    void period(Opponent* other, int otherseat, Figures& figures)
+    // Returns the computer's step, when it took one.
+    std::optional<Action> period(Opponent* other, int otherseat, Figures& figures)
     {
         watch();
         TForm1& f = table_.form();
         const bool match = f.matchrunning;
         const int steps = table_.memory().seat.steps;
         const auto began = std::chrono::steady_clock::now();
-        table_.period();
+        std::optional<Action> step = table_.period();
         // A period in which the computer stepped: its decision, with the tick before it.
         if (match && table_.memory().seat.steps != steps)
             figures.decisions.push_back(
@@ -96,6 +97,7 @@ public:
         if (other && f.controls.PurchaseWindow.visible && f.currentplayer == otherseat && !f.computer[otherseat])
             if (const std::optional<Action> edit = other->build(f))
                 act(*edit);
+        return step;
     }
 
     // Periods until the editor is done with the wizard being edited or `limit` pass.
@@ -208,14 +210,13 @@ std::vector<Action> normalbuild(std::uint32_t seed)
     TForm1& f = scratch.form();
     scratch.act(Action::set(Control::PlayerCountSpinner, "2"));
     scratch.act(Action::click(Control::ComputerBox));
-    computer::Memory m(seed);
+    Figures unused;
     for (int i = 0; i < 5000 && f.currentplayer == 1; ++i)
-        if (std::optional<Action> a = computer::next(f, m)) {
+        if (const std::optional<Action> a = scratch.period(nullptr, 0, unused)) {
             if (a->control == Control::NextPlayerBtn)
                 break;
             if (a->control != Control::PlayerNameEd && a->control != Control::PictureBox)
                 recipe.push_back(*a);
-            scratch.act(a->bycomputer());
         }
     return recipe;
 }
