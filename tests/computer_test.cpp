@@ -371,5 +371,23 @@ TEST(Computer, AVisitToTheEditorLastsThreeSecondsItsFirstStepAfterOneAndAHalf)
     EXPECT_EQ(t.form().currentplayer, 2);
 }
 
+// The count of players lowered below the wizard being edited: the computer still
+// builds that wizard, from a view that holds it.
+TEST(Computer, BuildsAWizardStandingPastTheCountOfPlayers)
+{
+    Session s;
+    testing::begin(s, 63, 3);
+    for (const char* name : {"Ann", "Bob"}) {
+        testing::makewizard(s, name);
+        s.click(Control::NextPlayerBtn);
+    }
+    s.set(Control::PlayerCountSpinner, "1");
+    ASSERT_EQ(s.form().currentplayer, 3);
+    s.click(Control::ComputerBox);
+    s.tick(400);
+    EXPECT_FALSE(s.form().players[3].name.empty()) << "it named the wizard";
+    EXPECT_TRUE(s.form().currentplayer != 3 || !s.form().controls.PurchaseWindow.visible) << "it moved on";
+}
+
 }  // namespace
 }  // namespace hexbrawl

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "game/computer/view.h"
 
+#include <algorithm>
+
 #include <bit>
 
 #include "game/tform1.h"
@@ -83,7 +85,10 @@ View View::of(const TForm1& form)
     if (Players::contains(form.currentplayer))
         v.strength = form.computerskill[form.currentplayer];
     v.skill = Skill::of(v.strength);
-    for (int p = 1; p <= form.playercount; ++p) {
+    // The wizard being edited may stand past the count of players, once the count has
+    // been lowered in the Stats Editor: it is shown all the same.
+    const int shown = std::max(form.playercount, Players::contains(form.currentplayer) ? form.currentplayer : 0);
+    for (int p = 1; p <= shown; ++p) {
         const Tplayer& w = form.players[p];
         v.wizards.push_back(
             {w.name, w.portrait, w.deathcry, w.x, w.y, w.hp, w.maxhp, w.walk, w.maxwalk, rowsof(w.spellbook)});
