@@ -31,9 +31,8 @@ export DISPLAY=:$(head -n1 "$work/display")
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 wm=$!
-# The window manager is there once it has named itself on the root window.
-# Up to 30 s on a busy machine: the window manager is ready once it says it can
-# activate windows, which the tests ask it to do.
+# The window manager is ready once it has named itself on the root window and says
+# it can activate windows, which the tests ask of it: up to 30 s on a busy machine.
 for _ in $(seq 3000); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.01; done
 for _ in $(seq 3000); do xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break; sleep 0.01; done
 
