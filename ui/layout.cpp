@@ -104,7 +104,6 @@ void MainWindow::buildhud()
     WalkLbl_->setObjectName("WalkLbl");
     HealthPie_->setObjectName("HealthPie");
     HPlbl_->setObjectName("HPlbl");
-    SpellPicker_->setObjectName("SpellPicker");
     AbilityInfo_->setObjectName("AbilityInfo");
 }
 
@@ -187,32 +186,20 @@ void MainWindow::buildeditor()
 
     // Beside the name: whether the computer plays this wizard, and how strongly.
     ComputerBox_ = makecheckbox(w, {296, 42}, "Computer", orange, small);
-    ComputerBox_->setObjectName("ComputerBox");
     ComputerBox_->setToolTip(QStringLiteral("The computer plays this wizard; untick it to take the wizard back"));
     // A pick from three: nothing to type.
     ComputerSkillBox_ = makecombo(w, {ComputerBox_->geometry().right() + 9, 40, 81, 21});
     ComputerSkillBox_->setEditable(false);
-    ComputerSkillBox_->setObjectName("ComputerSkillBox");
     ComputerSkillBox_->setToolTip(QStringLiteral("How strongly the computer plays this wizard:\n"
                                                  "Easy: aims roughly and forgets to defend.\n"
                                                  "Normal: aims well and blocks the shot it sees coming.\n"
                                                  "Hard: looks furthest ahead, aims true, defends."));
 
-    PlayerCountSpinner_->setObjectName("PlayerCountSpinner");
-    PlayerNameEd_->setObjectName("PlayerNameEd");
-    PictureBox_->setObjectName("PictureBox");
     WizardPortrait_->setObjectName("WizardPortrait");
-    PlaysndBtn_->setObjectName("PlaysndBtn");
-    SndBox_->setObjectName("SndBox");
     glLabel2_->setObjectName("glLabel2");
     PointGauge_->setObjectName("PointGauge");
-    HealthPicker_->setObjectName("HealthPicker");
-    ManaPicker_->setObjectName("ManaPicker");
-    MagicType_->setObjectName("MagicType");
-    PurchaseList_->setObjectName("PurchaseList");
     costlbl_->setObjectName("costlbl");
     SpellInfo_->setObjectName("SpellInfo");
-    Yourlist_->setObjectName("Yourlist");
 
     editor_->watchchildren();
     editor_->raise();

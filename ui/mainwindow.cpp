@@ -79,9 +79,8 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     arena_->setGeometry(QRect(arenaplace, QSize(SoftSurface::width, SoftSurface::height)));
     overlay_ = std::make_unique<Overlay>(arena_);
     arena_->setoverlay(overlay_.get());
-    title_ = makepicture(this, QRect(arenaplace, QSize(titleimage.width, titleimage.height)));
-    title_->setObjectName("TitleImage");
-    title_->setimage(toqimage(titleimage));
+    TitleImage_ = makepicture(this, QRect(arenaplace, QSize(titleimage.width, titleimage.height)));
+    TitleImage_->setimage(toqimage(titleimage));
     buildeditor();
 
     surface_ = std::make_unique<SoftSurface>(pictures_);
@@ -112,10 +111,13 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
                                                setup.clock ? *setup.clock : *ownclock_},
                                          static_cast<TableHost&>(*this));
 
-    // Every widget a player acts on carries its control's name.
-    for (int i = 0; i < controlcount; ++i)
-        widgets_[static_cast<std::size_t>(i)] =
-            findChild<QWidget*>(qtext(std::string(controlname(static_cast<Control>(i)))));
+    // Every widget a player acts on is found by its control, and carries its name, both
+    // from the one list of controls.
+#define HEXBRAWL_BIND_CONTROL(name, verb, place, handler)                                                              \
+    widgets_[static_cast<std::size_t>(Control::name)] = name##_;                                                       \
+    name##_->setObjectName(QStringLiteral(#name));
+    HEXBRAWL_CONTROLS(HEXBRAWL_BIND_CONTROL)
+#undef HEXBRAWL_BIND_CONTROL
     connectinput();
     connectkeys();
     // The window's clock, not the action, gives the seed.

@@ -95,7 +95,7 @@ public:
     Overlay& overlay() const { return *overlay_; }
     const SoftSurface& surface() const { return *surface_; }
     ToolWindow* editor() const { return editor_; }
-    PictureView* title() const { return title_; }
+    PictureView* title() const { return TitleImage_; }
     // The "How to play" window, once F1 has opened it.
     QDialog* howtoplay() const { return howtoplay_; }
 
@@ -143,7 +143,7 @@ private:
     // Main window
     ArenaView* arena_ = nullptr;
     std::unique_ptr<Overlay> overlay_;  // drawn on the arena, beside the rules
-    PictureView* title_ = nullptr;
+    PictureView* TitleImage_ = nullptr;
     ToolWindow* editor_ = nullptr;
 
     // Turn display

@@ -46,7 +46,7 @@ void MainWindow::sync()
     const Controls& c = form().controls;
 
     setWindowTitle(qtext(c.Caption));
-    bindvisible(title_, c.TitleImage.visible);
+    bindvisible(TitleImage_, c.TitleImage.visible);
     bindvisible(arena_, c.Draw.visible);
     bindvisible(editor_, c.PurchaseWindow.visible);
 
