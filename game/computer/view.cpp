@@ -25,12 +25,17 @@ Skill Skill::of(ComputerSkill skill)
         break;
     case ComputerSkill::Normal: break;
     case ComputerSkill::Hard:
-        s.rays = 16;
-        s.plans = 10;
+        // It looks at many more places, minds the foe's reply a little less than what
+        // it deals, and builds a sturdier wizard that reaches far with walk and teleports.
+        s.rays = 24;
+        s.plans = 14;
         s.targets = 4;
-        s.caution = 1.15;
-        s.withdrawrays = 12;
+        s.caution = 0.8;
+        s.withdrawrays = 24;
         s.eagerness = 0.5;
+        s.standing = 0.1;
+        s.mobility = 3;
+        s.toughness = 3;
         break;
     }
     return s;

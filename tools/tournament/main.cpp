@@ -378,8 +378,8 @@ int main(int argc, char** argv)
         {"hard-simple", {S::Hard, nullptr}, {S::Normal, &simple}, 0},
         {"easy-sharp", {S::Easy, nullptr}, {S::Normal, &sharp}, 0},
         {"normal-sharp", {S::Normal, nullptr}, {S::Normal, &sharp}, 65},
-        {"hard-sharp", {S::Hard, nullptr}, {S::Normal, &sharp}, 85, 60},
-        {"hard-normal", {S::Hard, nullptr}, {S::Normal, nullptr}, 70, 40},
+        {"hard-sharp", {S::Hard, nullptr}, {S::Normal, &sharp}, 85, 70},
+        {"hard-normal", {S::Hard, nullptr}, {S::Normal, nullptr}, 70, 60},
         {"normal-easy", {S::Normal, nullptr}, {S::Easy, nullptr}, 70},
     };
     if (check)  // the short form: the contests with a target
