@@ -23,7 +23,10 @@ Skill Skill::of(ComputerSkill skill)
         s.defend = 0.3;
         s.buysguard = false;
         break;
-    case ComputerSkill::Normal: break;
+    case ComputerSkill::Normal:
+        // It looks for a better place to withdraw to after its shots in more directions.
+        s.withdrawrays = 12;
+        break;
     case ComputerSkill::Hard:
         // It looks at many more places, minds the foe's reply a little less than what
         // it deals, and builds a sturdier wizard that reaches far with walk and teleports.
