@@ -70,7 +70,7 @@ struct Wizardry {
     const Tability* lasting = nullptr;
 };
 
-double worth(const Wizardry& w, double foehp)
+double worth(const Wizardry& w, double foehp, const Skill& skill)
 {
     // A turn of a fight is a move of some 80 pixels and the shots the rest pays
     // for; standing still, all of the walk shoots.
@@ -87,9 +87,10 @@ double worth(const Wizardry& w, double foehp)
     }
     double guard = 1;
     if (w.lasting && w.lasting->walkcost < w.walk)
-        guard = 1 + std::min(0.3, Roll::of(*w.lasting).mean() / (foehp + 1));
-    const double mobility = 1 + std::min(w.hop * w.walk, 500.0) / 500;
-    return (w.hp + 2) * (0.4 * still + 0.6 * moving) * guard * mobility;
+        guard = 1 + std::min(skill.guardworth, Roll::of(*w.lasting).mean() / (foehp + 1));
+    const double mobility = 1 + skill.mobility * std::min(w.hop * w.walk, 500.0) / 500;
+    return std::pow(w.hp + 2, skill.toughness) * (skill.standing * still + (1 - skill.standing) * moving) * guard *
+           mobility;
 }
 
 // The entries of one page worth buying with the points: none that another beats
@@ -174,7 +175,7 @@ Build planbuild(const View& view)
                         x.hop = std::max(x.hop, view.shop[t].aim / std::max(1, view.shop[t].walkcost));
                     if (b >= 0)
                         x.lasting = &view.shop[b];
-                    const double v = worth(x, std::max(foehp, double(x.hp)));
+                    const double v = worth(x, std::max(foehp, double(x.hp)), view.skill);
                     if (v > bestworth) {
                         bestworth = v;
                         best.walk = walk;

@@ -602,7 +602,9 @@ private:
         for (const Foe& foe : foes_)
             if (killed[static_cast<std::size_t>(foe.id)] < 0.9)
                 near = near < 0 ? distance(at, foe.at) : std::min(near, distance(at, foe.at));
-        const double pull = turn_.stall > 2 ? 0.01 * turn_.stall * std::clamp(near - shotpx_, 0.0, 1000.0) : 0;
+        // The longer it lasts, the nearer: trees may stand in the way of a shot from afar.
+        const double within = shotpx_ * std::max(0.15, 1 - 0.03 * (turn_.stall - 2));
+        const double pull = turn_.stall > 2 ? 0.01 * turn_.stall * std::clamp(near - within, 0.0, 1000.0) : 0;
         // The rim is a corner to be driven into, not a plan: worth it only when clearly best.
         const double rim = std::min({at.x, at.y, arenasize - at.x, arenasize - at.y});
         return -caution_ * danger(board, at, killed, hp, precise) + eagerness_ * chances(at, killed) -

@@ -25,14 +25,22 @@ Skill Skill::of(ComputerSkill skill)
         s.defend = 0.3;
         s.buysguard = false;
         break;
-    case ComputerSkill::Normal: break;
-    case ComputerSkill::Hard:
-        s.rays = 16;
-        s.plans = 10;
-        s.targets = 4;
-        s.caution = 1.15;
+    case ComputerSkill::Normal:
+        // It looks for a better place to withdraw to after its shots in more directions.
         s.withdrawrays = 12;
+        break;
+    case ComputerSkill::Hard:
+        // It looks at many more places, minds the foe's reply a little less than what
+        // it deals, and builds a sturdier wizard that reaches far with walk and teleports.
+        s.rays = 24;
+        s.plans = 14;
+        s.targets = 4;
+        s.caution = 0.8;
+        s.withdrawrays = 24;
         s.eagerness = 0.5;
+        s.standing = 0.1;
+        s.mobility = 3;
+        s.toughness = 3;
         break;
     }
     return s;

@@ -32,6 +32,12 @@ struct Skill {
     bool buysguard = true;  // whether its builds consider blocks and reflects
     double towardcentre = 0.002;  // the pull towards the arena's middle, per pixel from it
     double shunrim = 3;  // what standing on the rim costs it, less further in
+    // What its builds value: the share of a turn it expects to stand and shoot, the
+    // most a guard adds, and what reaching far with walk and teleports adds.
+    double standing = 0.4;
+    double guardworth = 0.3;
+    double mobility = 1;
+    double toughness = 1;  // how steeply health counts: its power in the worth
 
     static Skill of(ComputerSkill skill);
 };

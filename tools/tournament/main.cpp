@@ -375,12 +375,12 @@ int main(int argc, char** argv)
         {"normal-random", {S::Normal, nullptr}, {S::Normal, nullptr}, 0},
         {"hard-random", {S::Hard, nullptr}, {S::Normal, nullptr}, 0},
         {"easy-simple", {S::Easy, nullptr}, {S::Normal, &simple}, 0},
-        {"normal-simple", {S::Normal, nullptr}, {S::Normal, &simple}, 85, 75},
+        {"normal-simple", {S::Normal, nullptr}, {S::Normal, &simple}, 85},
         {"hard-simple", {S::Hard, nullptr}, {S::Normal, &simple}, 0},
         {"easy-sharp", {S::Easy, nullptr}, {S::Normal, &sharp}, 0},
         {"normal-sharp", {S::Normal, nullptr}, {S::Normal, &sharp}, 65},
-        {"hard-sharp", {S::Hard, nullptr}, {S::Normal, &sharp}, 85, 60},
-        {"hard-normal", {S::Hard, nullptr}, {S::Normal, nullptr}, 70, 40},
+        {"hard-sharp", {S::Hard, nullptr}, {S::Normal, &sharp}, 85, 70},
+        {"hard-normal", {S::Hard, nullptr}, {S::Normal, nullptr}, 70},
         {"normal-easy", {S::Normal, nullptr}, {S::Easy, nullptr}, 70},
     };
     if (check)  // the short form: the contests with a target
