@@ -15,6 +15,7 @@
 
 #include "game/tform1.h"
 #include "tests/doubles/fakeports.h"
+#include "tests/qt/screen.h"
 #include "ui/mainwindow.h"
 #include "ui/overlay.h"
 #include "ui/widgets/arenaview.h"
@@ -22,51 +23,6 @@
 
 namespace hexbrawl::ui {
 namespace {
-
-// The arena as a screen shows it: only the regions the view asks to repaint are
-// painted again, on top of what was there.
-class Screen final : public QObject {
-public:
-    explicit Screen(ArenaView* view) : view_(view), shown_(view->size(), QImage::Format_RGB32)
-    {
-        view->render(&shown_);
-        view->installEventFilter(this);
-    }
-    const QImage& settle()
-    {
-        QCoreApplication::processEvents();
-        painting_ = true;
-        for (const QRegion& region : asked_)
-            for (const QRect& r : region)
-                view_->render(&shown_, r.topLeft(), QRegion(r));
-        painting_ = false;
-        asked_.clear();
-        return shown_;
-    }
-    // The whole view painted afresh, unseen by the screen.
-    QImage whole()
-    {
-        QImage all(view_->size(), QImage::Format_RGB32);
-        painting_ = true;
-        view_->render(&all);
-        painting_ = false;
-        return all;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == view_ && event->type() == QEvent::Paint && !painting_)
-            asked_.push_back(static_cast<QPaintEvent*>(event)->region());
-        return false;
-    }
-
-private:
-    ArenaView* view_;
-    QImage shown_;
-    std::vector<QRegion> asked_;
-    bool painting_ = false;
-};
 
 class Overlaid : public testing::Test {
 protected:
@@ -213,7 +169,7 @@ TEST_F(Overlaid, AShotLeavesATrailItsHitANumberAndALineAndADeathACross)
 TEST_F(Overlaid, WhatIsRepaintedKeepsTheScreenWhatAWholeRepaintShows)
 {
     // Nothing the overlay drew stays behind, nothing it draws anew is left out.
-    Screen screen(window.arena());
+    Screen screen(window.arena(), Screen::Start::asshown);
     form().players[2].hp = 4;
     shootat(2);
     for (int i = 0; i < Overlay::crossframes + 10; ++i) {

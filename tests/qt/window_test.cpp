@@ -17,6 +17,7 @@
 #include "game/table.h"
 #include "game/tform1.h"
 #include "tests/doubles/fakeports.h"
+#include "tests/qt/screen.h"
 #include "ui/display.h"
 #include "ui/overlay.h"
 #include "ui/widgets/arenaview.h"
@@ -538,44 +539,6 @@ TEST_F(Window, TheEditorMovesAndResizesInsideTheWindow)
     QTest::mouseClick(window.control(Control::PlayerNameEd), Qt::LeftButton);
     EXPECT_TRUE(editor->isAncestorOf(window.childAt(middle)) || window.childAt(middle) == editor);
 }
-
-// What the arena really shows: every region a paint event of the view asked for,
-// painted as the view paints it into a picture that keeps everything else.
-class Screen final : public QObject {
-public:
-    explicit Screen(ArenaView* view) : view_(view), shown_(view->size(), QImage::Format_RGB32)
-    {
-        shown_.fill(qRgb(255, 0, 255));  // nothing shown yet
-        view->installEventFilter(this);
-    }
-
-    // Lets the view repaint what it asked for, and shows that.
-    const QImage& settle()
-    {
-        QCoreApplication::processEvents();
-        painting_ = true;
-        for (const QRegion& region : asked_)
-            for (const QRect& r : region)
-                view_->render(&shown_, r.topLeft(), QRegion(r));
-        painting_ = false;
-        asked_.clear();
-        return shown_;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == view_ && event->type() == QEvent::Paint && !painting_)
-            asked_.push_back(static_cast<QPaintEvent*>(event)->region());
-        return false;
-    }
-
-private:
-    ArenaView* view_;
-    QImage shown_;
-    std::vector<QRegion> asked_;
-    bool painting_ = false;
-};
 
 // Where two pictures of the arena first differ, or "".
 std::string firstdifference(const QImage& shown, const std::uint32_t* frame)
