@@ -7,7 +7,8 @@
 namespace hexbrawl {
 
 namespace {
-#define HEXBRAWL_CONTROL_NAME(name, verb, place, handler) std::pair{Control::name, std::string_view(#name)},
+#define HEXBRAWL_CONTROL_NAME(name, Type, verb, place, handler, ...)                                                   \
+    HEXBRAWL_ACTS_##verb(std::pair{Control::name, std::string_view(#name)}, )
 constexpr std::array<std::pair<Control, std::string_view>, controlcount> names{
     {HEXBRAWL_CONTROLS(HEXBRAWL_CONTROL_NAME)}};
 #undef HEXBRAWL_CONTROL_NAME

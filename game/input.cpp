@@ -2,6 +2,7 @@
 #include "game/input.h"
 
 #include <array>
+#include <type_traits>
 
 namespace hexbrawl::input {
 
@@ -16,37 +17,35 @@ struct Descriptor {
     void (TForm1::*handler)();
 };
 
-#define HEXBRAWL_DESCRIBE(name, verb, place, handler) Descriptor{Action::Verb::verb, Place::place, &TForm1::handler},
+#define HEXBRAWL_DESCRIBE(name, Type, verb, place, handler, ...)                                                       \
+    HEXBRAWL_ACTS_##verb(Descriptor{Action::Verb::verb, Place::place, &TForm1::handler}, )
 constexpr std::array<Descriptor, controlcount> descriptors{{HEXBRAWL_CONTROLS(HEXBRAWL_DESCRIBE)}};
 #undef HEXBRAWL_DESCRIBE
 
 const Descriptor& describe(Control control) { return descriptors[static_cast<std::size_t>(control)]; }
 
-// The edit box behind a text control, const or not as the controls are.
-template <typename C>
-auto editbox(C& c, Control control) -> decltype(&c.PlayerNameEd)
+// Calls `f` with what the game holds of `control`, const or not as the controls are.
+template <typename C, typename F>
+decltype(auto) visit(C& c, Control control, F&& f)
 {
     switch (control) {
-    case Control::PlayerCountSpinner: return &c.PlayerCountSpinner;
-    case Control::PlayerNameEd: return &c.PlayerNameEd;
-    case Control::PictureBox: return &c.PictureBox;
-    case Control::SndBox: return &c.SndBox;
-    case Control::HealthPicker: return &c.HealthPicker;
-    case Control::ManaPicker: return &c.ManaPicker;
-    case Control::ComputerSkillBox: return &c.ComputerSkillBox;
-    default: return nullptr;
+#define HEXBRAWL_VISIT(name, Type, verb, place, handler, ...)                                                          \
+    HEXBRAWL_ACTS_##verb(case Control::name : return f(c.name);)
+        HEXBRAWL_CONTROLS(HEXBRAWL_VISIT)
+#undef HEXBRAWL_VISIT
     }
+    Nothing none;  // not a control of the list: never reached
+    return f(none);
 }
 
-// The list behind a list control.
-ListBox* listbox(Controls& c, Control control)
+// Whether a control's own flag lets it take input: the few that have one.
+bool enabled(const FlagButton& b) { return b.enabled; }
+bool enabled(const SpellList& l) { return l.enabled; }
+bool enabled(const EditBox& e) { return e.enabled; }
+template <typename T>
+bool enabled(const T&)
 {
-    switch (control) {
-    case Control::PurchaseList: return &c.PurchaseList;
-    case Control::Yourlist: return &c.Yourlist;
-    case Control::SpellPicker: return &c.SpellPicker;
-    default: return nullptr;
-    }
+    return true;
 }
 
 }  // namespace
@@ -59,13 +58,7 @@ bool accepts(const TForm1& form, Control control)
         return c.TitleImage.visible;
     if (place == Place::editor && !c.PurchaseWindow.visible)
         return false;
-    if (control == Control::SellBtn)
-        return c.SellBtn.enabled;
-    if (control == Control::SpellPicker)
-        return c.SpellPicker.enabled;
-    if (const EditBox* box = editbox(c, control))
-        return box->enabled;
-    return true;
+    return visit(c, control, [](const auto& model) { return enabled(model); });
 }
 
 Action::Verb verbof(Control control) { return describe(control).verb; }
@@ -78,6 +71,17 @@ void click(TForm1& form, Control control)
 {
     if (verbof(control) == Action::Verb::click && accepts(form, control))
         run(form, control);
+}
+
+// The edit box behind a text control, or none.
+EditBox* editbox(Controls& c, Control control)
+{
+    return visit(c, control, []<typename T>(T& model) -> EditBox* {
+        if constexpr (std::is_same_v<T, EditBox>)
+            return &model;
+        else
+            return nullptr;
+    });
 }
 
 void settext(TForm1& form, Control control, const std::string& text)
@@ -93,18 +97,24 @@ void select(TForm1& form, Control control, int row)
 {
     if (verbof(control) != Action::Verb::select || !accepts(form, control))
         return;
-    Controls& c = form.controls;
-    if (control == Control::MagicType) {
-        if (row < 0 || row >= kindcount || row == c.MagicType.page)
-            return;
-        c.MagicType.page = row;
-    } else {
-        ListBox* list = listbox(c, control);
-        if (!list || !list->hasrow(row))
-            return;
-        list->selected = row;
-    }
-    run(form, control);
+    // A page of the shop's, or a row of a list's.
+    const bool taken = visit(form.controls, control, [row]<typename T>(T& model) {
+        if constexpr (std::is_same_v<T, Pages>) {
+            if (row < 0 || row >= kindcount || row == model.page)
+                return false;
+            model.page = row;
+            return true;
+        } else if constexpr (std::is_base_of_v<ListBox, T>) {
+            if (!model.hasrow(row))
+                return false;
+            model.selected = row;
+            return true;
+        } else {
+            return false;
+        }
+    });
+    if (taken)
+        run(form, control);
 }
 
 void press(TForm1& form, int x, int y)

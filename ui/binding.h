@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,35 @@ class PieGauge;
 class SpinEdit;
 
 inline QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+// What a widget last received of its control, for the lists and pictures that are
+// costly to compare or convert; nothing for the rest.
+template <typename Model>
+struct Seen {};
+template <>
+struct Seen<ListBox> {
+    std::vector<std::string> rows;
+};
+template <>
+struct Seen<SpellList> {
+    std::vector<std::string> rows;
+    std::optional<FontColor> colour;
+};
+template <>
+struct Seen<Memo> {
+    std::vector<std::string> lines;
+};
+template <>
+struct Seen<Picture> {
+    std::string picture;
+};
+
+// A `Seen` for every control of the list.
+struct SeenControls {
+#define HEXBRAWL_SEEN_CONTROL(name, Type, verb, place, handler, ...) Seen<Type> name;
+    HEXBRAWL_CONTROLS(HEXBRAWL_SEEN_CONTROL)
+#undef HEXBRAWL_SEEN_CONTROL
+};
 
 void bindvisible(QWidget* widget, bool visible);
 void bindenabled(QWidget* widget, bool enabled);

@@ -75,7 +75,7 @@ void MainWindow::buildhud()
     mutemark_->setToolTip(QStringLiteral("Sound off: M turns it on again"));
     mutemark_->hide();
 
-    AbilityBtn_ = makestyled<TSelButton>(this, "AbilityBtn", {8, 464, 137, 20}, "Use Ability", {11}, Qt::black);
+    AbilityBtn_ = makestyled<TSelButton>(this, {}, {8, 464, 137, 20}, "Use Ability", {11}, Qt::black);
     AbilityBtn_->setColor(green);
     AbilityBtn_->setColorBorder(QColor(0, 176, 0));
     AbilityBtn_->setColorOver(QColor(0, 170, 85));
@@ -88,31 +88,20 @@ void MainWindow::buildhud()
 
     AbilityInfo_ = makememo(this, {8, 496, 137, 193}, lime, {13, false, false, Face::chancery}, "AbilityInfo");
 
-    EndTurnBtn_ = makestyled<TAOLButton>(this, "EndTurnBtn", {16, 704, 121, 33}, "END TURN", {11, true}, Qt::white);
+    EndTurnBtn_ = makestyled<TAOLButton>(this, {}, {16, 704, 121, 33}, "END TURN", {11, true}, Qt::white);
     EndTurnBtn_->setColor(QColor(52, 105, 165));
     EndTurnBtn_->setRaiseColor(QColor(138, 162, 215));
     EndTurnBtn_->setToolTip(QStringLiteral("End your turn (E)"));
     lvllbl_->setToolTip(
         QStringLiteral("F1: how to play. M: every sound off and on. H: names, hits and trails on the arena off and on. "
                        "Tab held: the table of the round"));
-
-    lvllbl_->setObjectName("lvllbl");
-    namelbl_->setObjectName("namelbl");
-    LocationLbl_->setObjectName("LocationLbl");
-    Walkpie_->setObjectName("Walkpie");
-    Portrait_->setObjectName("Portrait");
-    WalkLbl_->setObjectName("WalkLbl");
-    HealthPie_->setObjectName("HealthPie");
-    HPlbl_->setObjectName("HPlbl");
-    AbilityInfo_->setObjectName("AbilityInfo");
 }
 
 void MainWindow::buildeditor()
 {
-    editor_ = new ToolWindow(this, "Stats Editor");
-    editor_->setObjectName("PurchaseWindow");
-    editor_->setGeometry(editorplace);
-    QWidget* w = editor_->client();
+    PurchaseWindow_ = new ToolWindow(this, "Stats Editor");
+    PurchaseWindow_->setGeometry(editorplace);
+    QWidget* w = PurchaseWindow_->client();
 
     // The two bevels follow the window's size; the controls stay where they are.
     auto* top = makebevel(w, {}, QColor(0x2C, 0x2C, 0x2C), QColor(0x70, 0x70, 0x70), Qt::Horizontal);
@@ -160,8 +149,8 @@ void MainWindow::buildeditor()
     spellcompare_->setGeometry(218, 366, 181, 50);
 
     const Font arrows{11, false, true, Face::lucidasans};
-    PurchaseBtn_ = makestyled<TEncartaButton>(w, "PurchaseBtn", {224, 424, 33, 22}, "---->", arrows, Qt::black);
-    SellBtn_ = makestyled<TEncartaButton>(w, "SellBtn", {368, 424, 33, 22}, "<----", arrows, Qt::black);
+    PurchaseBtn_ = makestyled<TEncartaButton>(w, {}, {224, 424, 33, 22}, "---->", arrows, Qt::black);
+    SellBtn_ = makestyled<TEncartaButton>(w, {}, {368, 424, 33, 22}, "<----", arrows, Qt::black);
     for (TEncartaButton* arrow : {PurchaseBtn_, SellBtn_}) {
         arrow->setColor(buttonface);
         arrow->setColorBorder(QColor(153, 143, 130));
@@ -174,7 +163,7 @@ void MainWindow::buildeditor()
     label({408, 224}, "Your Spellbook:", orange, {19, false, true})->setObjectName("glLabel8");
     Yourlist_ = makelist(w, {408, 256, 177, 241}, yellow, small);
 
-    NextPlayerBtn_ = makestyled<TSquareButton>(w, "NextPlayerBtn", {232, 472, 161, 33}, "Next Player",
+    NextPlayerBtn_ = makestyled<TSquareButton>(w, {}, {232, 472, 161, 33}, "Next Player",
                                                {16, true, false, Face::bookantiqua}, Qt::black);
     NextPlayerBtn_->setColor(green);
     NextPlayerBtn_->setColorBorder(Qt::black);
@@ -195,14 +184,8 @@ void MainWindow::buildeditor()
                                                  "Normal: aims well and blocks the shot it sees coming.\n"
                                                  "Hard: looks furthest ahead, aims true, defends."));
 
-    WizardPortrait_->setObjectName("WizardPortrait");
-    glLabel2_->setObjectName("glLabel2");
-    PointGauge_->setObjectName("PointGauge");
-    costlbl_->setObjectName("costlbl");
-    SpellInfo_->setObjectName("SpellInfo");
-
-    editor_->watchchildren();
-    editor_->raise();
+    PurchaseWindow_->watchchildren();
+    PurchaseWindow_->raise();
 }
 
 }  // namespace hexbrawl::ui

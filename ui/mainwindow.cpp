@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <iostream>
+#include <type_traits>
 
 #include "game/input.h"
 #include "game/kinds.h"
@@ -47,6 +48,20 @@
 
 namespace hexbrawl::ui {
 
+namespace {
+
+// A widget named after its control. The window's title and the game's timer stand
+// for controls but are no widgets of their own.
+template <typename Widget>
+void nameit(Widget* widget, const char* name, const QWidget* window)
+{
+    if constexpr (std::is_base_of_v<QObject, Widget>)
+        if (widget != window)
+            widget->setObjectName(QString::fromLatin1(name));
+}
+
+}  // namespace
+
 using namespace look;
 
 MainWindow::MainWindow() : MainWindow(Setup{}) {}
@@ -74,17 +89,16 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
     setAutoFillBackground(true);
 
     buildhud();
-    arena_ = new ArenaView(this, SoftSurface::width, SoftSurface::height);
-    arena_->setObjectName("Draw");
-    arena_->setGeometry(QRect(arenaplace, QSize(SoftSurface::width, SoftSurface::height)));
-    overlay_ = std::make_unique<Overlay>(arena_);
-    arena_->setoverlay(overlay_.get());
+    Draw_ = new ArenaView(this, SoftSurface::width, SoftSurface::height);
+    Draw_->setGeometry(QRect(arenaplace, QSize(SoftSurface::width, SoftSurface::height)));
+    overlay_ = std::make_unique<Overlay>(Draw_);
+    Draw_->setoverlay(overlay_.get());
     TitleImage_ = makepicture(this, QRect(arenaplace, QSize(titleimage.width, titleimage.height)));
     TitleImage_->setimage(toqimage(titleimage));
     buildeditor();
 
     surface_ = std::make_unique<SoftSurface>(pictures_);
-    surface_->setpresenter([this](const SoftSurface::Flip& flip) { arena_->present(flip); });
+    surface_->setpresenter([this](const SoftSurface::Flip& flip) { Draw_->present(flip); });
     if (!setup.sound)
         ownsound_ = std::make_unique<QtSound>();
     mute_ = std::make_unique<MuteSound>(setup.sound ? *setup.sound : *ownsound_);
@@ -107,15 +121,16 @@ MainWindow::MainWindow(Setup setup) : QWidget(nullptr)
         });
     if (!setup.clock)
         ownclock_ = std::make_unique<DayClock>();
-    table_ = std::make_unique<GameTable>(Ports{*surface_, *mute_, *dialogs_, setup.timer ? *setup.timer : *owntimer_,
-                                               setup.clock ? *setup.clock : *ownclock_},
-                                         static_cast<TableHost&>(*this));
+    GameTimer_ = setup.timer ? setup.timer : owntimer_.get();
+    table_ = std::make_unique<GameTable>(
+        Ports{*surface_, *mute_, *dialogs_, *GameTimer_, setup.clock ? *setup.clock : *ownclock_},
+        static_cast<TableHost&>(*this));
 
-    // Every widget a player acts on is found by its control, and carries its name, both
-    // from the one list of controls.
-#define HEXBRAWL_BIND_CONTROL(name, verb, place, handler)                                                              \
-    widgets_[static_cast<std::size_t>(Control::name)] = name##_;                                                       \
-    name##_->setObjectName(QStringLiteral(#name));
+    // Every widget carries the name of its control, and those a player acts on are
+    // found by it, all from the one list of controls.
+#define HEXBRAWL_BIND_CONTROL(name, Type, verb, place, handler, ...)                                                   \
+    nameit(name##_, #name, this);                                                                                      \
+    HEXBRAWL_ACTS_##verb(widgets_[static_cast<std::size_t>(Control::name)] = name##_;)
     HEXBRAWL_CONTROLS(HEXBRAWL_BIND_CONTROL)
 #undef HEXBRAWL_BIND_CONTROL
     connectinput();

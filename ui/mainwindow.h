@@ -19,6 +19,7 @@
 #include "present/image.h"
 #include "present/ports.h"
 #include "present/softsurface.h"
+#include "ui/binding.h"
 
 class QComboBox;
 class QDialog;
@@ -91,10 +92,10 @@ public:
 
     // The widget a player acts on for the control.
     QWidget* control(Control control) const;
-    ArenaView* arena() const { return arena_; }
+    ArenaView* arena() const { return Draw_; }
     Overlay& overlay() const { return *overlay_; }
     const SoftSurface& surface() const { return *surface_; }
-    ToolWindow* editor() const { return editor_; }
+    ToolWindow* editor() const { return PurchaseWindow_; }
     PictureView* title() const { return TitleImage_; }
     // The "How to play" window, once F1 has opened it.
     QDialog* howtoplay() const { return howtoplay_; }
@@ -121,7 +122,6 @@ private:
     void connectkeys();
     // A player's action, through the same path for every control and key.
     void deliver(const input::Action& action);
-    void showsprite(PictureView* view, const std::string& name, std::string& shown);
 
     // Ports, then the game that holds references to them.
     std::unique_ptr<ImageBank> bank_;
@@ -141,10 +141,10 @@ private:
     std::unique_ptr<QtGameTimer> computerclock_;
 
     // Main window
-    ArenaView* arena_ = nullptr;
+    ArenaView* Draw_ = nullptr;
     std::unique_ptr<Overlay> overlay_;  // drawn on the arena, beside the rules
     PictureView* TitleImage_ = nullptr;
-    ToolWindow* editor_ = nullptr;
+    ToolWindow* PurchaseWindow_ = nullptr;
 
     // Turn display
     QLabel* lvllbl_ = nullptr;
@@ -188,11 +188,11 @@ private:
     std::vector<QShortcut*> matchkeys_;  // on only in a match
     std::array<QWidget*, controlcount> widgets_{};  // by Control
 
-    // What the widgets last received, for the lists and pictures that are costly
-    // to compare or convert.
-    std::vector<std::string> shownspells_, shownpurchase_, shownyourlist_, shownabilityinfo_, shownspellinfo_;
-    std::string shownportrait_, shownwizardportrait_;
-    std::optional<FontColor> shownpickercolour_;
+    // The controls shown in no widget of their own: the window's title is its caption,
+    // and the game's timer follows its model through its port.
+    QWidget* const Caption_ = this;
+    GameTimer* GameTimer_ = nullptr;
+    SeenControls seen_;  // what each widget last received
 };
 
 }  // namespace ui

@@ -42,7 +42,7 @@ void MainWindow::connectinput()
     auto select = [deliver](Control c) { return [deliver, c](int row) { deliver(Action::select(c, row)); }; };
 
     TitleImage_->onclick(click(Control::TitleImage));
-    arena_->onpress([deliver](int x, int y) { deliver(Action::press(x, y)); });
+    Draw_->onpress([deliver](int x, int y) { deliver(Action::press(x, y)); });
 
     QObject::connect(PlaysndBtn_, &QAbstractButton::clicked, this, click(Control::PlaysndBtn));
     PurchaseBtn_->onclick(click(Control::PurchaseBtn));

@@ -32,64 +32,93 @@ using namespace look;
 
 QWidget* MainWindow::control(Control c) const { return widgets_[static_cast<std::size_t>(c)]; }
 
-void MainWindow::showsprite(PictureView* view, const std::string& name, std::string& shown)
+namespace {
+
+// Each control shown in its widget, by what the game holds of it.
+void showcontrol(const PictureSource&, QWidget* window, const std::string& caption, Seen<std::string>&)
 {
-    if (name == shown)
-        return;
-    shown = name;
-    const PictureEntry* entry = tryfindimage(name);
-    view->setimage(entry ? toqimage(pictures_(*entry), *entry) : QImage());
+    window->setWindowTitle(qtext(caption));
 }
+void showcontrol(const PictureSource&, QWidget* widget, const Shown& shown, Seen<Shown>&)
+{
+    bindvisible(widget, shown.visible);
+}
+// The game's timer follows its model through its port, not through the window.
+void showcontrol(const PictureSource&, GameTimer*, const Timer&, Seen<Timer>&) {}
+void showcontrol(const PictureSource&, QLabel* label, const Label& model, Seen<Label>&)
+{
+    bindtext(label, model.caption);
+}
+void showcontrol(const PictureSource&, PieGauge* pie, const Pie& model, Seen<Pie>&) { bindpie(pie, model.progress); }
+void showcontrol(const PictureSource& pictures, PictureView* view, const Picture& model, Seen<Picture>& seen)
+{
+    if (model.picture == seen.picture)
+        return;
+    seen.picture = model.picture;
+    const PictureEntry* entry = tryfindimage(model.picture);
+    view->setimage(entry ? toqimage(pictures(*entry), *entry) : QImage());
+}
+void showcontrol(const PictureSource&, TSelButton* button, const Button& model, Seen<Button>&)
+{
+    button->setCaption(qtext(model.caption));
+}
+void showcontrol(const PictureSource&, QPlainTextEdit* memo, const Memo& model, Seen<Memo>& seen)
+{
+    bindlines(memo, model.lines, seen.lines);
+}
+void showcontrol(const PictureSource&, PickList* list, const ListBox& model, Seen<ListBox>& seen)
+{
+    bindlist(list, model, seen.rows);
+}
+void showcontrol(const PictureSource&, PickList* list, const SpellList& model, Seen<SpellList>& seen)
+{
+    bindlist(list, model, seen.rows);
+    bindenabled(list, model.enabled);
+    if (seen.colour == model.color)
+        return;
+    seen.colour = model.color;
+    QPalette palette = list->palette();
+    const QColor colour = model.color == FontColor::red ? red : yellow;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Text, colour);
+    list->setPalette(palette);
+}
+void showcontrol(const PictureSource&, PageTabs* tabs, const Pages& model, Seen<Pages>&) { bindpage(tabs, model.page); }
+// "<----" keeps its look when the game turns its flag off, and ignores the mouse.
+void showcontrol(const PictureSource&, TEncartaButton* button, const FlagButton& model, Seen<FlagButton>&)
+{
+    button->setEnabledFlag(model.enabled);
+}
+void showcontrol(const PictureSource&, SpinEdit* spin, const EditBox& model, Seen<EditBox>&) { bindtext(spin, model); }
+void showcontrol(const PictureSource&, QLineEdit* edit, const EditBox& model, Seen<EditBox>&) { bindtext(edit, model); }
+// A box that takes typing shows the text typed; one that takes none, the row of it.
+void showcontrol(const PictureSource&, QComboBox* combo, const EditBox& model, Seen<EditBox>&)
+{
+    if (combo->isEditable())
+        bindbox(combo, model);
+    else
+        bindchoice(combo, model);
+}
+void showcontrol(const PictureSource&, BarGauge* bar, const Gauge& model, Seen<Gauge>&) { bindgauge(bar, model); }
+void showcontrol(const PictureSource&, CheckBox* box, const hexbrawl::CheckBox& model, Seen<hexbrawl::CheckBox>&)
+{
+    box->setticked(model.checked);
+}
+// The buttons the game holds nothing of show only what the window gave them.
+template <typename Widget>
+void showcontrol(const PictureSource&, Widget*, const Nothing&, Seen<Nothing>&)
+{}
+
+}  // namespace
 
 void MainWindow::sync()
 {
     const Controls& c = form().controls;
-
-    setWindowTitle(qtext(c.Caption));
-    bindvisible(TitleImage_, c.TitleImage.visible);
-    bindvisible(arena_, c.Draw.visible);
-    bindvisible(editor_, c.PurchaseWindow.visible);
-
-    bindtext(lvllbl_, c.lvllbl.caption);
-    bindtext(namelbl_, c.namelbl.caption);
-    bindtext(LocationLbl_, c.LocationLbl.caption);
-    bindtext(WalkLbl_, c.WalkLbl.caption);
-    bindtext(HPlbl_, c.HPlbl.caption);
-    bindpie(Walkpie_, c.Walkpie.progress);
-    bindpie(HealthPie_, c.HealthPie.progress);
-    showsprite(Portrait_, c.Portrait.picture, shownportrait_);
-    bindlist(SpellPicker_, c.SpellPicker, shownspells_);
-    bindenabled(SpellPicker_, c.SpellPicker.enabled);
-    if (shownpickercolour_ != c.SpellPicker.color) {
-        shownpickercolour_ = c.SpellPicker.color;
-        QPalette palette = SpellPicker_->palette();
-        QColor colour = c.SpellPicker.color == FontColor::red ? red : yellow;
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setColor(group, QPalette::Text, colour);
-        SpellPicker_->setPalette(palette);
-    }
-    AbilityBtn_->setCaption(qtext(c.AbilityBtn.caption));
-    bindlines(AbilityInfo_, c.AbilityInfo.lines, shownabilityinfo_);
-
-    bindtext(PlayerCountSpinner_, c.PlayerCountSpinner);
-    bindtext(PlayerNameEd_, c.PlayerNameEd);
-    bindbox(PictureBox_, c.PictureBox);
-    bindbox(SndBox_, c.SndBox);
-    showsprite(WizardPortrait_, c.WizardPortrait.picture, shownwizardportrait_);
-    bindtext(glLabel2_, c.glLabel2.caption);
-    bindgauge(PointGauge_, c.PointGauge);
-    bindtext(HealthPicker_, c.HealthPicker);
-    bindtext(ManaPicker_, c.ManaPicker);
-    bindpage(MagicType_, c.MagicType.page);
-    bindlist(PurchaseList_, c.PurchaseList, shownpurchase_);
-    bindtext(costlbl_, c.costlbl.caption);
-    bindlines(SpellInfo_, c.SpellInfo.lines, shownspellinfo_);
+#define HEXBRAWL_SHOW_CONTROL(name, Type, verb, place, handler, ...)                                                   \
+    showcontrol(pictures_, name##_, c.name, seen_.name);
+    HEXBRAWL_CONTROLS(HEXBRAWL_SHOW_CONTROL)
+#undef HEXBRAWL_SHOW_CONTROL
     spellcompare_->follow(form());
-    bindlist(Yourlist_, c.Yourlist, shownyourlist_);
-    // "<----" keeps its look when the game turns its flag off, and ignores the mouse.
-    SellBtn_->setEnabledFlag(c.SellBtn.enabled);
-    ComputerBox_->setticked(c.ComputerBox.checked);
-    bindchoice(ComputerSkillBox_, c.ComputerSkillBox);
     // The match's keys, only while its turn display is what the player has in front.
     const bool inmatch = form().matchrunning && !c.PurchaseWindow.visible;
     for (QShortcut* shortcut : matchkeys_)

@@ -42,75 +42,79 @@ void writelist(JsonWriter& j, const std::vector<std::string>& lines)
     j.endarray();
 }
 
-void writelistbox(JsonWriter& j, const ListBox& list)
+// Each control as the runner prints it, by what the game holds of it.
+void put(JsonWriter& j, std::string_view name, const std::string& text) { j.key(name).value(text); }
+void put(JsonWriter& j, std::string_view name, const Shown& s)
+{
+    j.key(name).beginobject().key("visible").value(s.visible).endobject();
+}
+void put(JsonWriter& j, std::string_view name, const Timer& t)
+{
+    j.key(name).beginobject().key("enabled").value(t.enabled).endobject();
+}
+void put(JsonWriter& j, std::string_view name, const FlagButton& b)
+{
+    j.key(name).beginobject().key("enabled").value(b.enabled).endobject();
+}
+void put(JsonWriter& j, std::string_view name, const CheckBox& b)
+{
+    j.key(name).beginobject().key("checked").value(b.checked).endobject();
+}
+void put(JsonWriter& j, std::string_view name, const Label& l) { j.key(name).value(l.caption); }
+void put(JsonWriter& j, std::string_view name, const Button& b) { j.key(name).value(b.caption); }
+void put(JsonWriter& j, std::string_view name, const Pie& p)
+{
+    j.key(name).value(static_cast<std::int64_t>(p.progress));
+}
+void put(JsonWriter& j, std::string_view name, const Pages& p) { j.key(name).value(static_cast<std::int64_t>(p.page)); }
+void put(JsonWriter& j, std::string_view name, const Picture& p) { j.key(name).value(p.picture); }
+void put(JsonWriter& j, std::string_view name, const Memo& m)
+{
+    j.key(name);
+    writelist(j, m.lines);
+}
+void putrows(JsonWriter& j, const ListBox& list)
 {
     j.key("items");
     writelist(j, list.items);
     j.key("selected").value(static_cast<std::int64_t>(list.selected));
 }
-
-void writeedit(JsonWriter& j, std::string_view name, const EditBox& box)
+void put(JsonWriter& j, std::string_view name, const ListBox& list)
+{
+    j.key(name).beginobject();
+    putrows(j, list);
+    j.endobject();
+}
+void put(JsonWriter& j, std::string_view name, const SpellList& list)
+{
+    j.key(name).beginobject();
+    putrows(j, list);
+    j.key("enabled").value(list.enabled);
+    j.key("color").value(list.color == FontColor::red ? "red" : "yellow");
+    j.endobject();
+}
+void put(JsonWriter& j, std::string_view name, const EditBox& box)
 {
     j.key(name).beginobject();
     j.key("text").value(box.text);
     j.key("enabled").value(box.enabled);
     j.endobject();
 }
-
-void writeflag(JsonWriter& j, std::string_view name, std::string_view flag, bool value)
+void put(JsonWriter& j, std::string_view name, const Gauge& g)
 {
-    j.key(name).beginobject().key(flag).value(value).endobject();
+    j.key(name).beginobject();
+    j.key("value").value(static_cast<std::int64_t>(g.value));
+    j.key("max").value(static_cast<std::int64_t>(g.max));
+    j.endobject();
 }
+void put(JsonWriter&, std::string_view, const Nothing&) {}
 
 void writecontrols(JsonWriter& j, const Controls& c)
 {
     j.beginobject();
-    j.key("Caption").value(c.Caption);
-    writeflag(j, "TitleImage", "visible", c.TitleImage.visible);
-    writeflag(j, "Draw", "visible", c.Draw.visible);
-    writeflag(j, "PurchaseWindow", "visible", c.PurchaseWindow.visible);
-    writeflag(j, "GameTimer", "enabled", c.GameTimer.enabled);
-    j.key("lvllbl").value(c.lvllbl.caption);
-    j.key("namelbl").value(c.namelbl.caption);
-    j.key("LocationLbl").value(c.LocationLbl.caption);
-    j.key("WalkLbl").value(c.WalkLbl.caption);
-    j.key("HPlbl").value(c.HPlbl.caption);
-    j.key("costlbl").value(c.costlbl.caption);
-    j.key("glLabel2").value(c.glLabel2.caption);
-    j.key("Walkpie").value(static_cast<std::int64_t>(c.Walkpie.progress));
-    j.key("HealthPie").value(static_cast<std::int64_t>(c.HealthPie.progress));
-    j.key("Portrait").value(c.Portrait.picture);
-    j.key("WizardPortrait").value(c.WizardPortrait.picture);
-    j.key("AbilityBtn").value(c.AbilityBtn.caption);
-    j.key("AbilityInfo");
-    writelist(j, c.AbilityInfo.lines);
-    j.key("SpellInfo");
-    writelist(j, c.SpellInfo.lines);
-    j.key("SpellPicker").beginobject();
-    writelistbox(j, c.SpellPicker);
-    j.key("enabled").value(c.SpellPicker.enabled);
-    j.key("color").value(c.SpellPicker.color == FontColor::red ? "red" : "yellow");
-    j.endobject();
-    j.key("PurchaseList").beginobject();
-    writelistbox(j, c.PurchaseList);
-    j.endobject();
-    j.key("Yourlist").beginobject();
-    writelistbox(j, c.Yourlist);
-    j.endobject();
-    j.key("MagicType").value(static_cast<std::int64_t>(c.MagicType.page));
-    writeflag(j, "SellBtn", "enabled", c.SellBtn.enabled);
-    writeedit(j, "PlayerCountSpinner", c.PlayerCountSpinner);
-    writeedit(j, "PlayerNameEd", c.PlayerNameEd);
-    writeedit(j, "PictureBox", c.PictureBox);
-    writeedit(j, "SndBox", c.SndBox);
-    writeedit(j, "HealthPicker", c.HealthPicker);
-    writeedit(j, "ManaPicker", c.ManaPicker);
-    j.key("PointGauge").beginobject();
-    j.key("value").value(static_cast<std::int64_t>(c.PointGauge.value));
-    j.key("max").value(static_cast<std::int64_t>(c.PointGauge.max));
-    j.endobject();
-    writeflag(j, "ComputerBox", "checked", c.ComputerBox.checked);
-    writeedit(j, "ComputerSkillBox", c.ComputerSkillBox);
+#define HEXBRAWL_PUT_CONTROL(name, Type, verb, place, handler, ...) put(j, #name, c.name);
+    HEXBRAWL_CONTROLS(HEXBRAWL_PUT_CONTROL)
+#undef HEXBRAWL_PUT_CONTROL
     j.endobject();
 }
 
