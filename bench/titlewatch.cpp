@@ -40,14 +40,16 @@
 #include <thread>
 #include <vector>
 
+#include "game/kinds.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 constexpr int windowwidth = 902;
-constexpr int windowheight = 750;
+constexpr int windowheight = hexbrawl::arenasize;
 constexpr int arenaleft = 152;
-constexpr int arenasize = 750;
+using hexbrawl::arenasize;
 constexpr int rows = 16;
 
 double millis(Clock::time_point from, Clock::time_point to)

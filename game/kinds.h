@@ -9,13 +9,14 @@
 
 #include "game/random.h"
 #include "game/state.h"
+#include "present/ports.h"
 
 namespace hexbrawl {
 
 inline constexpr int kindcount = 4;  // Ranged, Block, Reflect, Teleport: a page of the catalogue each
 inline constexpr int pagesize = 100;  // abilities of a kind in the catalogue, one page of the shop
 inline constexpr int cataloguesize = kindcount * pagesize;
-inline constexpr int arenasize = 750;  // the arena's width and height in pixels
+inline constexpr int arenasize = Surface::size;  // the arena's width and height in pixels
 inline constexpr int wizardbox = 20;  // a wizard's box is this wide and high
 
 // The catalogue: the pages of the kinds in order, levels 1..pagesize on each.

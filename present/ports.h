@@ -15,6 +15,8 @@ namespace hexbrawl {
 // Colours crossing this port are packed as 0x00BBGGRR.
 class Surface {
 public:
+    static constexpr int size = 750;  // the arena drawn on it is this many pixels wide and high
+
     virtual ~Surface() = default;
     virtual void clearsurface() = 0;
     // Pattern 0 of the picture with its top-left corner at (x, y); colour-keyed, clipped.

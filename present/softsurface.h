@@ -36,8 +36,8 @@ struct SurfaceRect {
 
 class SoftSurface final : public Surface {
 public:
-    static constexpr int width = 750;
-    static constexpr int height = 750;
+    static constexpr int width = Surface::size;
+    static constexpr int height = Surface::size;
 
     // A finished frame: width x height pixels 0xFFRRGGBB, top row first, laid out so
     // that a QImage of Format_RGB32 can wrap it without copying. `changed` holds

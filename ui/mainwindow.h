@@ -15,6 +15,7 @@
 
 #include "game/controls.h"
 #include "game/input.h"
+#include "game/kinds.h"
 #include "game/table.h"
 #include "present/image.h"
 #include "present/ports.h"
@@ -61,7 +62,7 @@ class ToolWindow;
 class MainWindow final : public QWidget, private TableHost {
 public:
     static constexpr int clientwidth = 902;
-    static constexpr int clientheight = 750;
+    static constexpr int clientheight = arenasize;  // the arena fills the window's height
 
     // What the window uses instead of the real thing; every port left null is real.
     struct Setup {

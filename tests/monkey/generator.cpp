@@ -249,7 +249,7 @@ Command Generator::noise(const TForm1& f)
         return select(list, junkrow(static_cast<int>(box.items.size())));
     }
     if (r < 86)
-        return press(dice_.between(0, 749), dice_.between(0, 749));
+        return press(dice_.between(0, arenasize - 1), dice_.between(0, arenasize - 1));
     if (r < 97) {
         const int k = dice_.below(100);
         return tick(k < 70 ? dice_.between(1, 3) : k < 97 ? dice_.between(4, 30) : dice_.between(31, 150));
