@@ -252,6 +252,32 @@ TEST(Computer, HitItMovesRatherThanStandIdle)
     }
 }
 
+// The rim is a corner, not a plan. A foe's volley from the north has one shot fewer a
+// few pixels further south, towards the rim pixel, or as far off a little to the side:
+// the computer steps aside, no nearer the rim than it stood.
+TEST(Computer, StepsAsideRatherThanOntoTheRimPixel)
+{
+    for (ComputerSkill skill : {ComputerSkill::Normal, ComputerSkill::Hard}) {
+        computer::View v;
+        v.me = 1;
+        v.playercount = 2;
+        v.strength = skill;
+        v.skill = computer::Skill::of(skill);
+        // The foe's bolt reaches 320 pixels less the margin the computer allows, and
+        // its walk of 12 pays for one shot fewer past 60 pixels more.
+        const double fewer = 40 * 8 - v.skill.foemargin + 60;
+        v.wizards = {wizard("Me", 365, 730, 20, {}), wizard("Foe", 365, 730 - (fewer - 5), 12, {bolt(40, 3, 6, 2)})};
+        Random dice;
+        const std::vector<Action> plan = computer::planturn(v, {0, false, true}, dice);
+        ASSERT_FALSE(plan.empty());
+        const Action& step = plan.back();
+        const char* name = computerskillnames[static_cast<std::size_t>(skill)];
+        ASSERT_EQ(step.verb, Action::Verb::press) << name;
+        EXPECT_NE(step.x, 375) << name << ": it stepped aside";
+        EXPECT_LE(step.y, 740) << name << ": it stepped towards the rim, to y = " << step.y;
+    }
+}
+
 // What a player never sees changes nothing: two games that differ only in the trees'
 // hits, the random state and the strength a clash took from a block.
 TEST(Computer, HiddenFieldsChangeNothingItDoes)

@@ -71,11 +71,11 @@ struct Plan {
 
 // What a volley of `s` deals after closing in from `d` pixels away, with `walk`
 // points and `hop` pixels covered per point: the shots the rest of the walk pays for.
-double strike(const Tability& s, double d, int walk, double hop)
+double strike(const Tability& s, double d, int walk, double hop, double margin = 24)
 {
     if (s.walkcost <= 0)
         return 0;
-    const double need = std::max(0.0, d - (s.maxrange * speed - 24));
+    const double need = std::max(0.0, d - (s.maxrange * speed - margin));
     const int cost = need <= 0 ? 0 : static_cast<int>(std::ceil(need / hop));
     const int shots = std::min(6, (walk - cost) / s.walkcost);
     return shots >= 1 ? shots * Roll::of(s).mean() : 0;
@@ -324,11 +324,11 @@ private:
     }
 
     // The foe's blow at a wizard standing at `at`: its best volley after closing in.
-    static double blow(const Foe& foe, Point at)
+    double blow(const Foe& foe, Point at) const
     {
         double best = 0;
         for (const Tability* s : foe.ranged)
-            best = std::max(best, strike(*s, distance(foe.at, at), foe.walk, foe.hop));
+            best = std::max(best, strike(*s, distance(foe.at, at), foe.walk, foe.hop, skill_.foemargin));
         return best;
     }
 

@@ -30,17 +30,20 @@ Skill Skill::of(ComputerSkill skill)
         s.withdrawrays = 12;
         break;
     case ComputerSkill::Hard:
-        // It looks at many more places, minds the foe's reply a little less than what
-        // it deals, and builds a sturdier wizard that reaches far with walk and teleports.
+        // It looks at many more places, knows how far a foe's shot really flies (to the
+        // edge of its box, after the steps its walk pays for) and minds it nearly as much
+        // as what it deals, and builds a sturdier wizard that reaches far with walk and
+        // teleports.
         s.rays = 24;
         s.plans = 14;
         s.targets = 4;
-        s.caution = 0.8;
+        s.caution = 0.95;
         s.withdrawrays = 24;
         s.eagerness = 0.5;
         s.standing = 0.1;
         s.mobility = 3;
         s.toughness = 3;
+        s.foemargin = -16;
         break;
     }
     return s;

@@ -32,6 +32,9 @@ struct Skill {
     bool buysguard = true;  // whether its builds consider blocks and reflects
     double towardcentre = 0.002;  // the pull towards the arena's middle, per pixel from it
     double shunrim = 3;  // what standing on the rim costs it, less further in
+    // Pixels short of a foe spell's flight (its range in ticks times the speed) that it
+    // takes the foe's reach to end; below 0, past it.
+    double foemargin = 24;
     // What its builds value: the share of a turn it expects to stand and shoot, the
     // most a guard adds, and what reaching far with walk and teleports adds.
     double standing = 0.4;

@@ -84,6 +84,7 @@ public:
         watch();
         TForm1& f = table_.form();
         const bool match = f.matchrunning;
+        const int level = f.gamelevel;
         const int steps = table_.memory().seat.steps;
         const auto began = std::chrono::steady_clock::now();
         std::optional<Action> step = table_.period();
@@ -91,6 +92,10 @@ public:
         if (match && table_.memory().seat.steps != steps)
             figures.decisions.push_back(
                 std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - began).count());
+        // The round that has just ended is judged as it ended: a first step in the
+        // editor of the next would already give the fallen wizard its health back.
+        if (f.gamelevel != level)
+            return step;
         if (other && f.matchrunning && f.currentplayer == otherseat && f.players[otherseat].hp > 0)
             if (const std::optional<Action> move = other->next(f))
                 act(*move);
