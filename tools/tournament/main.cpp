@@ -157,6 +157,12 @@ private:
             x_ = w.x;
             y_ = w.y;
             alive_ = w.hp > 0;
+            if (trace >= 2)
+                for (int p = 1; p <= f.playercount && p <= 12; ++p)
+                    std::printf("  turn %d%s wizard %d at (%.0f, %.0f), hp %d/%d, walk %d/%d%s\n", turn_,
+                                p == seat_ ? ":" : " ", p, f.players[p].x, f.players[p].y, f.players[p].hp,
+                                f.players[p].maxhp, f.players[p].walk, f.players[p].maxwalk,
+                                f.computer[p] ? ", computer" : "");
             return;
         }
         acted_ = acted_ || w.walk < walk_ || w.x != x_ || w.y != y_;
