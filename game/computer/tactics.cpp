@@ -69,13 +69,16 @@ struct Plan {
     std::vector<Cast> after;  // spells put down at the end
 };
 
+// How far a shot of `s` reaches: `margin` pixels short of its flight.
+double shotreach(const Tability& s, double margin = shortofflight) { return s.maxrange * speed - margin; }
+
 // What a volley of `s` deals after closing in from `d` pixels away, with `walk`
 // points and `hop` pixels covered per point: the shots the rest of the walk pays for.
-double strike(const Tability& s, double d, int walk, double hop, double margin = 24)
+double strike(const Tability& s, double d, int walk, double hop, double margin = shortofflight)
 {
     if (s.walkcost <= 0)
         return 0;
-    const double need = std::max(0.0, d - (s.maxrange * speed - margin));
+    const double need = std::max(0.0, d - shotreach(s, margin));
     const int cost = need <= 0 ? 0 : static_cast<int>(std::ceil(need / hop));
     const int shots = std::min(6, (walk - cost) / s.walkcost);
     return shots >= 1 ? shots * Roll::of(s).mean() : 0;
@@ -129,8 +132,8 @@ public:
         for (const Spell& t : teleports_)
             hop_ = std::max(hop_, t.a->aim / std::max(1, t.a->walkcost));
         for (const Spell& s : ranged_) {
-            reachpx_ = std::max(reachpx_, s.a->maxrange * speed - 24 + (w_.maxwalk - s.a->walkcost) * hop_);
-            shotpx_ = std::max(shotpx_, s.a->maxrange * speed - 24);
+            reachpx_ = std::max(reachpx_, shotreach(*s.a) + (w_.maxwalk - s.a->walkcost) * hop_);
+            shotpx_ = std::max(shotpx_, shotreach(*s.a));
         }
         for (int p = 1; p <= view.playercount; ++p) {
             const View::Wizard& w = view.wizard(p);
@@ -351,7 +354,7 @@ private:
         if (!s)
             return 1;
         const double d = distance(foe.at, at);
-        const Point from = towards(at, foe.at, std::min(d, s->maxrange * speed - 24));
+        const Point from = towards(at, foe.at, std::min(d, shotreach(*s)));
         Board b = board;
         b.wizard(me_).x = at.x - 10;
         b.wizard(me_).y = at.y - 10;

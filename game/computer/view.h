@@ -20,6 +20,10 @@ namespace hexbrawl::computer {
 
 // How strongly a computer plays: every difference between the strengths is one of
 // these numbers, read in one place (`Skill::of`).
+// Pixels short of a spell's flight (its range in ticks times the speed) that the
+// computer counts a shot of it to reach: room to aim at a wizard's middle.
+inline constexpr double shortofflight = 24;
+
 struct Skill {
     int rays = 10;  // directions it tries to walk or teleport in
     int plans = 6;  // starts it thinks through to the end of the turn
@@ -34,7 +38,7 @@ struct Skill {
     double shunrim = 3;  // what standing on the rim costs it, less further in
     // Pixels short of a foe spell's flight (its range in ticks times the speed) that it
     // takes the foe's reach to end; below 0, past it.
-    double foemargin = 24;
+    double foemargin = shortofflight;
     // What its builds value: the share of a turn it expects to stand and shoot, the
     // most a guard adds, and what reaching far with walk and teleports adds.
     double standing = 0.4;
